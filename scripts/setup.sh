@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the program need.
+# Idempotent: packages already present are not touched, and apt-get runs
+# only when something is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build ccache pkg-config
+    qt6-base-dev libqt6printsupport6 qt6-qpa-plugins libgl-dev
+    libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xdotool x11-utils imagemagick poppler-utils
+    clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "setup.sh: missing packages: ${missing[*]}; run as root to install them" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,38 @@
+#pragma once
+// The one shared store: the award tables and the program-wide values beside
+// them. Owned by the program and handed by reference to every window.
+
+#include "core/award_tables.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+namespace zef {
+
+// Colour values as the settings file stores them: 0x00BBGGRR.
+using ColourValue = std::uint32_t;
+
+struct RowColours {
+    ColourValue confirmed = 11195903;
+    ColourValue verified = 12910532;
+    ColourValue other = 16777215;
+    ColourValue deleted = 12632256;
+};
+
+struct AppState {
+    AwardTables tables;
+    QString stationPath;     // empty: no file yet (after New, until Save as)
+    std::string callsign;    // windows-1250, as typed or read
+    bool unsavedChanges = false;
+    int selectedView = 0;    // ComboBox1 index: 0..4 entities, 5..9 zones
+    RowColours colours;
+    int widthCorrection = 0;
+    int captionFontMargin = 0;
+    bool parameterMode = false; // started with a station data file parameter
+
+    bool zoneView() const { return selectedView >= 5; }
+    int band() const { return zoneView() ? selectedView - 5 : selectedView; }
+};
+
+} // namespace zef

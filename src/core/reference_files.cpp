@@ -1,0 +1,64 @@
+#include "core/reference_files.h"
+
+#include "core/text.h"
+#include "core/text_file.h"
+#include "platform/file_attributes.h"
+
+namespace zef {
+
+QString missingReferenceFileMessage(const QString& fullPath) {
+    return QStringLiteral("Plik wzorcowy \"") + fullPath +
+           QStringLiteral("\" nie został znaleziony!\nMusi on znajdować się w tym samym katalogu, "
+                          "co i VORTEL_BAZA.EXE.");
+}
+
+std::vector<std::string> readReferenceLines(const QString& path) {
+    std::vector<std::string> result;
+    for (auto& line : readLines(path)) {
+        if (line.empty())
+            continue;
+        if (line.size() >= 37)
+            line.erase(36, 1);
+        result.push_back(trimRight(line));
+    }
+    return result;
+}
+
+std::vector<std::string> readReferenceLinesForNew(const QString& path) {
+    std::vector<std::string> result;
+    for (auto& line : readLines(path)) {
+        if (!line.empty())
+            line.pop_back();
+        result.push_back(trimRight(line));
+    }
+    return result;
+}
+
+std::vector<std::string> readZoneLines(const QString& path) {
+    std::vector<std::string> lines = readLines(path);
+    if (lines.size() > 40)
+        lines.resize(40);
+    return lines;
+}
+
+std::vector<std::string> readEntityFileLines(const QString& path) {
+    std::vector<std::string> result;
+    for (auto& line : readLines(path))
+        if (!line.empty())
+            result.push_back(std::move(line));
+    return result;
+}
+
+void replaceEntityFileWithBackup(const QString& folder, const std::vector<std::string>& lines) {
+    const QString file = folder + kEntityFileName;
+    const QString backup = folder + kEntityBackupName;
+    if (fileExists(backup))
+        deleteFile(backup);
+    // A copy rather than a rename, so that the file itself is never missing.
+    copyFile(file, backup);
+    if (isReadOnly(file))
+        clearReadOnly(file);
+    writeLines(file, lines);
+}
+
+} // namespace zef

@@ -1,0 +1,46 @@
+#pragma once
+// Byte-level helpers for windows-1250 text held in std::string. Positions are
+// 1-based as in the fixed-column file layouts; nothing here ever reads past
+// the end of a string.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// Characters from..to (1-based, inclusive) of s; whatever part of that range exists.
+std::string mid(std::string_view s, std::size_t from, std::size_t to);
+// Everything of s from position `from` (1-based) to its end.
+std::string tail(std::string_view s, std::size_t from);
+// Character at 1-based position, or '\0' when s is shorter.
+char charAt(std::string_view s, std::size_t position);
+
+// Leading and trailing characters up to and including the blank are removed
+// (control characters count as blanks, as in the line formats' origin).
+std::string trim(std::string_view s);
+std::string trimRight(std::string_view s);
+std::string trimLeft(std::string_view s);
+
+std::string upperAscii(std::string_view s);
+std::string lowerAscii(std::string_view s);
+
+// s cut or filled with blanks on the right to exactly `width` characters.
+std::string padRight(std::string_view s, std::size_t width);
+// s filled with blanks on the left; only its last `width` characters kept.
+std::string alignRight(std::string_view s, std::size_t width);
+
+bool startsWith(std::string_view s, std::string_view prefix);
+bool isAllDigits(std::string_view s); // false for empty
+
+// Whole decimal number with an optional sign and nothing else, or nothing.
+std::optional<long long> parseInteger(std::string_view s);
+
+// The one pair of conversions between windows-1250 bytes and Qt text.
+QString toQt(std::string_view cp1250);
+std::string fromQt(const QString& text);
+// True when the windows-1250 converter is available (checked once at start).
+bool codePageAvailable();
+
+} // namespace zef

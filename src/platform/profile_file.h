@@ -1,0 +1,36 @@
+#pragma once
+// A Windows initialisation file read and written with the semantics of the
+// profile-string functions: every call opens the file, a missing file or key
+// yields the default, a write creates file, section and key as needed and
+// replaces an existing key in place, keeping the rest of the file. Sections
+// and keys are matched without regard to ASCII case. Text is windows-1250.
+
+#include <QString>
+#include <string>
+
+namespace zef {
+
+class ProfileFile {
+public:
+    explicit ProfileFile(QString path) : path_(std::move(path)) {}
+
+    const QString& path() const { return path_; }
+    bool exists() const;
+
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // A missing key or a value that is not a whole number gives the default.
+    int readInt(std::string_view section, std::string_view key, int defaultValue) const;
+    bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    // Throws FileError "Unable to write to <path>" when the file is read-only
+    // or cannot be written.
+    void writeString(std::string_view section, std::string_view key, std::string_view value) const;
+    void writeInt(std::string_view section, std::string_view key, long long value) const;
+    void writeBool(std::string_view section, std::string_view key, bool value) const;
+
+private:
+    QString path_;
+};
+
+} // namespace zef

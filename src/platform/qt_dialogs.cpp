@@ -1,0 +1,132 @@
+#include "platform/qt_dialogs.h"
+
+#include "platform/filter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace zef {
+
+namespace {
+
+QWidget* owner() {
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Error:
+        return QMessageBox::Critical;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The file dialogs match patterns without regard to case, as users of the
+// program's files expect ("*.CSV" shows stacja.csv).
+std::optional<QString> runFileDialog(QFileDialog::AcceptMode mode, const QString& filter,
+                                     const QString& initialPath) {
+    QFileDialog dialog(owner());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    // Open accepts a name that does not exist: the program answers it itself.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setNameFilter(qtFilter(filter));
+    dialog.selectNameFilter(firstQtFilter(filter));
+    if (!initialPath.isEmpty())
+        dialog.selectFile(initialPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+Answer QtDialogs::messageBox(const QString& text, const QString& caption, Buttons buttons,
+                             Icon icon, bool defaultNo) {
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, owner());
+    QPushButton* ok = nullptr;
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* cancel = nullptr;
+    if (buttons == Buttons::Ok) {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    } else {
+        yes = box.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
+        if (buttons == Buttons::YesNoCancel)
+            cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+        box.setDefaultButton(defaultNo ? no : yes);
+        box.setEscapeButton(cancel != nullptr ? cancel : no);
+    }
+    box.exec();
+    const auto* clicked = box.clickedButton();
+    if (clicked == yes && yes != nullptr)
+        return Answer::Yes;
+    if (clicked == no && no != nullptr)
+        return Answer::No;
+    if (clicked == ok && ok != nullptr)
+        return Answer::Ok;
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+}
+
+std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString& prompt,
+                                           const QString& initial) {
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<QString> QtDialogs::openFile(const QString& filter, const QString& initialPath) {
+    return runFileDialog(QFileDialog::AcceptOpen, filter, initialPath);
+}
+
+std::optional<QString> QtDialogs::saveFile(const QString& filter, const QString& initialPath) {
+    return runFileDialog(QFileDialog::AcceptSave, filter, initialPath);
+}
+
+std::optional<QColor> QtDialogs::chooseColour(const QColor& initial) {
+    const QColor colour = QColorDialog::getColor(initial, owner());
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+std::optional<QFont> QtDialogs::chooseFont(const QFont& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, owner(), QString(),
+                                            QFontDialog::DontUseNativeDialog);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+bool QtDialogs::print(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialogs::runModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+} // namespace zef

@@ -1,0 +1,22 @@
+#pragma once
+// The dialogs of the running program, built from Qt's standard dialogs.
+
+#include "platform/dialogs.h"
+
+namespace zef {
+
+class QtDialogs : public Dialogs {
+public:
+    Answer messageBox(const QString& text, const QString& caption, Buttons buttons, Icon icon,
+                      bool defaultNo) override;
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
+                                    const QString& initial) override;
+    std::optional<QString> openFile(const QString& filter, const QString& initialPath) override;
+    std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override;
+    std::optional<QColor> chooseColour(const QColor& initial) override;
+    std::optional<QFont> chooseFont(const QFont& initial) override;
+    bool print(QPrinter& printer) override;
+    int runModal(QDialog& dialog) override;
+};
+
+} // namespace zef

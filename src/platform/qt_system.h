@@ -1,0 +1,19 @@
+#pragma once
+// The operating system as the running program sees it.
+
+#include "platform/system.h"
+
+namespace zef {
+
+class QtSystem : public System {
+public:
+    QDate today() override;
+    QString shortDate(const QDate& date) override;
+    QString executableDir() override;
+    int captionFontPointSize() override;
+    Version version() override;
+    void shellOpen(const QUrl& url) override;
+    void processEvents() override;
+};
+
+} // namespace zef

@@ -1,0 +1,36 @@
+#pragma once
+// What the program asks of the operating system apart from dialogs: today's
+// date and its short form, the executable's folder, the caption font, the
+// program's version, the shell's "open" and letting pending events run.
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+namespace zef {
+
+struct Version {
+    int major = 0;
+    int minor = 0;
+    int release = 0;
+    int build = 0;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+
+    virtual QDate today() = 0;
+    // The date in the system's short date format.
+    virtual QString shortDate(const QDate& date) = 0;
+    // The executable's folder, ending with "/".
+    virtual QString executableDir() = 0;
+    // Point size of the system's window-caption font.
+    virtual int captionFontPointSize() = 0;
+    virtual Version version() = 0;
+    // Hands a link to the desktop; failures are not reported.
+    virtual void shellOpen(const QUrl& url) = 0;
+    virtual void processEvents() = 0;
+};
+
+} // namespace zef
