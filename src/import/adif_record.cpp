@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace zef {
@@ -67,8 +68,25 @@ void appendLowered(std::string& text, std::string_view line) {
     const std::size_t old = text.size();
     text.resize(old + line.size());
     char* out = text.data() + old;
-    for (const char c : line)
-        *out++ = lowered(c);
+    const char* in = line.data();
+    std::size_t left = line.size();
+    // Eight bytes at a time: a byte is an upper-case ASCII letter when its top
+    // bit is clear and its low seven bits lie in 'A'..'Z'; bytes of the code
+    // page's upper half are left alone.
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highBits = 0x80 * ones;
+    for (; left >= 8; left -= 8, in += 8, out += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, in, 8);
+        const std::uint64_t low = word & ~highBits;
+        const std::uint64_t atLeastA = low + (0x80 - 'A') * ones;
+        const std::uint64_t aboveZ = low + (0x7F - 'Z') * ones;
+        const std::uint64_t upper = (atLeastA ^ aboveZ) & ~word & highBits;
+        word |= upper >> 2;
+        std::memcpy(out, &word, 8);
+    }
+    for (; left > 0; --left)
+        *out++ = lowered(*in++);
 }
 
 RecordTags scanRecord(std::string_view text) {

@@ -38,8 +38,9 @@ struct RecordTags {
 RecordTags scanRecord(std::string_view text);
 
 // The entity or zone number of the tag at `tag` (kDxccTag or kCqzTag, of
-// `tagLength` characters): one-digit length, value right after the bracket. Nothing when unusable
-// (length or value not a number or cut short by the end of the text, or the value 0).
+// `tagLength` characters): one-digit length, value right after the bracket.
+// Nothing when unusable: length or value not a number, value cut short by
+// the end of the text, or the value 0.
 std::optional<long long> readAreaNumber(std::string_view text, std::size_t tag,
                                         std::size_t tagLength);
 

@@ -224,32 +224,6 @@ TEST(AdifImport, PriorityDecidesBetweenQslAndLotw) {
     }
 }
 
-TEST(AdifImport, RecordConfirmedBothWaysTakesThePriorityType) {
-    Qso both = qslOnly("SP3BTH", "20230303");
-    both.lotw = "Y";
-    for (const auto priority : {ImportPriority::LogQsl, ImportPriority::Lotw}) {
-        ImportFixture f;
-        f.import(adifFile({both}), options(ImportSource::Log, priority));
-        EXPECT_EQ(f.entity(test::kUsaRow)[confirmationSlot(k20)],
-                  priority == ImportPriority::Lotw ? "LoTW" : "QSL");
-    }
-}
-
-TEST(AdifImport, StoredSlotsAreReplacedOnlyByTheTableAndKeepTheirVerification) {
-    ImportFixture f;
-    Row& usa = f.entity(test::kUsaRow);
-    usa[callSlot(k20)] = "SP9OLD";
-    usa[qsoDateSlot(k20)] = "2019-09-09";
-    usa[confirmationSlot(k20)] = "lotw"; // typed by hand, in any case
-    usa[verificationSlot(k20)] = "2020-10-10";
-    Row& zone5 = f.zone(5);
-    zone5[callSlot(k20)] = "SP9OLD";
-    zone5[qsoDateSlot(k20)] = "2019-09-09"; // no confirmation: never replaced
-    f.import(adifFile({qslOnly("SP1QSL", "20210101")}));
-    EXPECT_EQ(slot(usa, k20), (Slot{"SP1QSL", "2021-01-01", "QSL", "2020-10-10"}));
-    EXPECT_EQ(slot(zone5, k20), (Slot{"SP9OLD", "2019-09-09", "", ""}));
-}
-
 TEST(AdifImport, OnlyTheFirstOccurrenceOfATagCountsInAJoinedRecord) {
     const Qso first = qslOnly("SP1FST", "20210101");
     Qso second = qslOnly("SP2SND", "20220202");

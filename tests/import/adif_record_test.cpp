@@ -1,5 +1,7 @@
 #include "import/adif_record.h"
 
+#include "core/text.h"
+
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -16,6 +18,17 @@ TEST(AdifRecord, TagMustCloseItsLine) {
     EXPECT_FALSE(closesWithTag("<eoh>", "eor"));
     for (const char* shortLine : {"", "e", "eo", "<e"})
         EXPECT_FALSE(closesWithTag(shortLine, "eor")) << shortLine;
+}
+
+TEST(AdifRecord, LowerCasingTouchesAsciiLettersOnly) {
+    std::string all;
+    for (int c = 0; c < 256; ++c)
+        all += static_cast<char>(c);
+    for (std::size_t start = 0; start < 8; ++start) {
+        std::string text = "<CALL:";
+        appendLowered(text, std::string_view(all).substr(start));
+        EXPECT_EQ(text, "<CALL:" + lowerAscii(all.substr(start)));
+    }
 }
 
 // "cm" is taken off before "m", so 70cm reads 70 and is ignored while
