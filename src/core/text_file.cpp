@@ -33,28 +33,36 @@ bool LineReader::fill() {
 }
 
 std::optional<std::string> LineReader::next() {
+    std::string line;
+    if (!next(line))
+        return std::nullopt;
+    return line;
+}
+
+bool LineReader::next(std::string& line) {
     std::size_t searchFrom = position_;
     for (;;) {
         const char* start = buffer_.data() + searchFrom;
         const void* lf = std::memchr(start, '\n', buffer_.size() - searchFrom);
         if (lf != nullptr) {
-            const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data());
+            const std::size_t end =
+                static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data());
             std::size_t lineEnd = end;
             if (lineEnd > position_ && buffer_[lineEnd - 1] == '\r')
                 --lineEnd;
-            std::string line = buffer_.substr(position_, lineEnd - position_);
+            line.assign(buffer_, position_, lineEnd - position_);
             position_ = end + 1;
-            return line;
+            return true;
         }
         const std::size_t scanned = buffer_.size() - position_;
         if (!fill()) {
             if (position_ >= buffer_.size())
-                return std::nullopt;
-            std::string line = buffer_.substr(position_);
+                return false;
+            line.assign(buffer_, position_);
             position_ = buffer_.size();
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
-            return line;
+            return true;
         }
         searchFrom = position_ + scanned;
     }
@@ -81,7 +89,8 @@ void writeLines(const QString& path, const std::vector<std::string>& lines) {
         text += line;
         text += "\r\n";
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
         !file.commit())
         throw FileError::writing(path, file.errorString());
 }
@@ -91,7 +100,8 @@ void appendLine(const QString& path, const std::string& line) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         throw FileError::writing(path, file.errorString());
     const std::string text = line + "\r\n";
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size()))
         throw FileError::writing(path, file.errorString());
 }
 

@@ -16,6 +16,8 @@ class LineReader {
 public:
     explicit LineReader(const QString& path); // throws FileError
     std::optional<std::string> next();        // nothing at the end of the file
+    // The same into `line`, reusing its storage; false at the end of the file.
+    bool next(std::string& line);
 
 private:
     bool fill();

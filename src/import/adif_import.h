@@ -1,0 +1,88 @@
+#pragma once
+// The ADIF import: confirmed contacts of an ADIF file go into the band slots
+// of the entity and zone tables; records that cannot be placed are listed in
+// the error list file. The file is streamed: one record is held at a time.
+
+#include "core/award_tables.h"
+#include "import/adif_record.h"
+#include "import/import_options.h"
+#include "import/slot_update.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace zef {
+
+// Called with the number of lines read so far, once per line.
+using ImportProgress = std::function<void(std::int64_t linesRead)>;
+
+struct ImportResult {
+    int errorEntries = 0;  // entries appended to the error list in this run
+    bool cutShort = false; // an input/output error stopped the run
+    QString errorText;     // when cut short: the error, naming its file
+};
+
+// Number of lines of the file, at least 1 (also for an empty file); the
+// progress of a run goes from 1 to this. Throws FileError.
+std::int64_t countAdifLines(const QString& adifPath);
+
+// Imports the file into `tables`, appending to the error list at
+// `errorListPath`. An input/output error (of the ADIF file or the error list)
+// ends the run early; what was applied until then stays in the tables.
+ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
+                        const ImportOptions& options, const ImportProgress& progress = {});
+
+// The two texts of the box ("Komunikat") that ends a completed run.
+QString importDoneMessage();
+QString importDoneWithErrorsMessage();
+// The one for this result: with the error list's note when it got entries.
+QString importFinishedMessage(const ImportResult& result);
+// What to show (caption "Błąd") for a run that was cut short.
+QString importCutShortMessage(const ImportResult& result);
+
+// The engine behind importAdif, fed the file's lines in order (without their
+// line ends). Throws FileError when the error list cannot be written.
+class AdifImporter {
+public:
+    AdifImporter(AwardTables& tables, const QString& errorListPath, const ImportOptions& options);
+
+    void addLine(std::string_view line);
+    // The file has ended: its last line closes the last record.
+    void finish();
+
+    int errorEntries() const { return errorEntries_; }
+
+private:
+    enum class Table { Entities, Zones };
+
+    void applyRecord();
+    void placeIn(Table table, std::optional<long long> number);
+    const ConfirmedQso* confirmedQso();
+    void reportPlacement();
+    void reportBand();
+
+    AwardTables& tables_;
+    QString errorListPath_;
+    ImportOptions options_;
+    // Row of each entity and zone number, first row wins; rows do not move
+    // during an import.
+    std::unordered_map<long long, int> entityRows_;
+    std::unordered_map<long long, int> zoneRows_;
+
+    bool inHeader_ = true;
+    bool recordOpen_ = false;
+    std::string record_; // lower-cased lines of the current record, joined
+    RecordTags tags_;
+    // Call and date of the current record, read once when first needed.
+    enum class QsoState { Unread, Placeable, Unplaceable };
+    QsoState qsoState_ = QsoState::Unread;
+    ConfirmedQso qso_;
+    int errorEntries_ = 0;
+};
+
+} // namespace zef

@@ -1,0 +1,27 @@
+#pragma once
+// The error list file beside the executable: the records an import could not
+// place, one entry per table, appended and closed at once so that the file is
+// complete on disk even if a run stops.
+
+#include <QString>
+#include <string>
+
+namespace zef {
+
+inline const QString kErrorListFileName = QStringLiteral("bledy_dxcc.txt");
+
+// The file's single header line.
+QString errorListHeader();
+
+// Creates the file anew (emptying an old one) holding only the header line.
+// Throws FileError.
+void createErrorList(const QString& path);
+
+// Appends a placement entry: the record text upper-cased. Throws FileError.
+void appendPlacementEntry(const QString& path, const std::string& recordText);
+
+// Appends a band entry: "Pasmo: " and the record text, then an empty line.
+// Throws FileError.
+void appendBandEntry(const QString& path, const std::string& recordText);
+
+} // namespace zef
