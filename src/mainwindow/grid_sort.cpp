@@ -18,10 +18,12 @@ bool hasOuterBlank(const std::string& text) {
 
 GridSorter::GridSorter(const QLocale& locale) : collator_(locale) {
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
-    for (int b = 0; b < 256; ++b) {
-        const QString decoded = toQt(std::string(1, static_cast<char>(b)));
-        chars_[b] = decoded.isEmpty() ? u'\ufffd' : decoded.at(0).unicode();
-    }
+    // windows-1250 is one character per byte, unmapped bytes included.
+    std::string bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
+    const QString decoded = toQt(bytes);
+    for (int b = 0; b < 256; ++b)
+        chars_[b] = decoded.size() == 256 ? decoded.at(b).unicode() : static_cast<char16_t>(b);
 }
 
 void GridSorter::sort(GridModel& grid, int column, bool ascending) const {
