@@ -112,7 +112,7 @@ TEST(GridSort, IgnoresCaseAndBreaksTiesByTheWholeRow) {
     EXPECT_EQ(grid.model().cell(kNumberColumn, grid.model().currentRow()), "  9");
 }
 
-TEST(GridSort, RepeatedNumbersFallBackOnTheWholeRow) {
+TEST(GridSort, EqualSortCellsFallBackOnTheCollatedRow) {
     AwardTables t;
     putEntity(t, 1, 5, "B", "Same");
     putEntity(t, 2, 5, "a", "Same");
