@@ -2,6 +2,7 @@
 // The six views of the "Widok" menu: which cache entries each shows and the
 // caption Label5 carries for it.
 
+#include "core/views.h"
 #include "mainwindow/grid_cache.h"
 #include "mainwindow/grid_model.h"
 
@@ -9,17 +10,6 @@
 #include <string>
 
 namespace zef {
-
-// One per "Widok" radio item; the comment names the item and its handler.
-enum class View {
-    All,                // "Wszystkie podmioty", Wszystkiepodmioty1Click
-    AllWithoutVerified, // "Wszystkie podmioty bez zweryfikowanych",
-                        // Wszystkiepodmiotybezzweryfikowanych1Click
-    ToVerify,           // "Podmioty do weryfikacji", Podmiotydoweryfikacji1Click
-    Verified,           // "Podmioty zweryfikowane", Podmiotyzweryfikowane1Click
-    Confirmed,          // "Podmioty potwierdzone (zweryf. i do weryf.)", Podmiotypotwierdzone1Click
-    Unconfirmed,        // "Podmioty niepotwierdzone", Podmiotyniepotwierdzone1Click
-};
 
 // What a view command came to, for the window to act on.
 enum class ViewOutcome {

@@ -1,0 +1,56 @@
+#include "app/program.h"
+
+#include "appearance/about_window.h"
+#include "appearance/row_height_dialog.h"
+#include "appearance/width_correction_dialog.h"
+#include "editing/entry_dialog.h"
+#include "editing/submission_dialog.h"
+#include "editing/verification_dialog.h"
+#include "import/import_dialog.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/search_dialog.h"
+#include "reference/entity_editor.h"
+#include "summary/summary_window.h"
+
+namespace zef {
+
+namespace {
+template <typename Window>
+Window* create(std::vector<std::unique_ptr<QObject>>& windows, Context& context) {
+    auto window = std::make_unique<Window>(context);
+    Window* raw = window.get();
+    windows.push_back(std::move(window));
+    return raw;
+}
+} // namespace
+
+Program::Program(Dialogs& dialogs, System& system, std::optional<QString> parameter)
+    : context{state, dialogs, system, {}}, parameter_(std::move(parameter)) {}
+
+Program::~Program() {
+    while (!windows_.empty())
+        windows_.pop_back();
+}
+
+bool Program::start() {
+    Forms& f = context.forms;
+    f.form1 = create<TForm1>(windows_, context);
+    if (parameter_)
+        f.form1->setParameter(*parameter_);
+    if (!f.form1->FormCreate())
+        return false;
+    f.form20 = create<TForm20>(windows_, context);
+    f.form20->FormCreate();
+    f.form2 = create<TForm2>(windows_, context);
+    f.form5 = create<TForm5>(windows_, context);
+    f.form7 = create<TForm7>(windows_, context);
+    f.form3 = create<TForm3>(windows_, context);
+    f.form4 = create<TForm4>(windows_, context);
+    f.fPodmioty = create<TFPodmioty>(windows_, context);
+    f.fWysokoscWierszy = create<TFwysokosc_wierszy>(windows_, context);
+    f.fEmail = create<TFEmail>(windows_, context);
+    f.fKorekcja = create<TFkorekcja>(windows_, context);
+    return true;
+}
+
+} // namespace zef

@@ -1,0 +1,84 @@
+#include "core/reconciliation.h"
+
+#include "core/text.h"
+
+namespace zef {
+
+namespace {
+
+int rowWithNumber(const AwardTables& tables, const std::string& line) {
+    const std::string number = referenceNumber(line);
+    for (int r = 1; r <= kEntityRows; ++r) {
+        const Row& row = tables.entities[r];
+        if (isOccupied(row) && referenceNumber(row[0]) == number)
+            return r;
+    }
+    return 0;
+}
+
+} // namespace
+
+Reconciliation compareWithReference(const AwardTables& tables,
+                                    const std::vector<std::string>& referenceLines) {
+    Reconciliation result;
+    for (const auto& reference : referenceLines) {
+        bool found = false;
+        for (int r = 1; r <= kEntityRows && !found; ++r) {
+            const std::string& line = tables.entities[r][0];
+            if (line.empty())
+                continue;
+            if (line == reference) {
+                found = true;
+            } else if (referenceNumber(line) == referenceNumber(reference)) {
+                result.differing.push_back({reference, line});
+                found = true;
+            }
+        }
+        if (!found)
+            result.missing.push_back(reference);
+    }
+    return result;
+}
+
+QString missingQuestion(const std::vector<std::string>& missing) {
+    QString text = QStringLiteral("Poniższe podmioty nie wystepują we wczytywanym pliku:\n\n");
+    for (const auto& line : missing)
+        text += toQt(line) + u'\n';
+    return text + QStringLiteral("\nDodać te podmioty do pliku?");
+}
+
+QString differingQuestion(const std::vector<DifferingEntity>& differing) {
+    QString text = QStringLiteral(
+        "Poniższe podmioty we wczytywanym pliku mają inne dane niż w pliku wzorcowym :\n\n");
+    for (const auto& item : differing) {
+        text += QStringLiteral("Wzorzec:\t\t") + toQt(item.reference) + u'\n';
+        text +=
+            QStringLiteral("Plik:\t\t") + toQt(item.file.substr(0, 40)) + QStringLiteral("\n\n");
+    }
+    text.replace(u'|', u'\t');
+    return text + QStringLiteral("\nZaktualizować dane tych podmiotów?");
+}
+
+int addMissingEntities(AwardTables& tables, const std::vector<std::string>& missing) {
+    int notInserted = 0;
+    for (const auto& line : missing) {
+        Row row;
+        row[0] = line;
+        if (!insertEntityRow(tables, prefixOrderPlace(tables, referencePrefix(line)), row))
+            ++notInserted;
+    }
+    return notInserted;
+}
+
+void updateDifferingEntities(AwardTables& tables, const std::vector<DifferingEntity>& differing) {
+    for (const auto& item : differing)
+        if (const int r = rowWithNumber(tables, item.reference); r != 0)
+            moveEntityRow(tables, r, item.reference);
+}
+
+QString tableFullMessage(int notInserted) {
+    return QStringLiteral("Tabela podmiotów jest pełna (500 wierszy).\nNie dodano podmiotów: %1.")
+        .arg(notInserted);
+}
+
+} // namespace zef

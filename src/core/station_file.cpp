@@ -1,0 +1,88 @@
+#include "core/station_file.h"
+
+#include "core/text.h"
+
+namespace zef {
+
+std::string stationHeaderLine(const std::string& callsign, const std::string& dateText) {
+    std::string line = upperAscii(callsign) + "  " + dateText;
+    for (std::string_view band : kBandNames) {
+        const std::string suffix = std::string(band) + "m";
+        line += ";Call-" + suffix + ";Date-" + suffix + ";QSL-" + suffix + ";Weryf-" + suffix;
+    }
+    return line;
+}
+
+std::string joinRow(const Row& row) {
+    std::string line = row[0];
+    for (int s = 1; s < kSlots; ++s) {
+        line += ';';
+        line += row[s];
+    }
+    return line;
+}
+
+Row splitLine(const std::string& line) {
+    Row row;
+    std::size_t start = 0;
+    for (int s = 0; s < kSlots - 1; ++s) {
+        const std::size_t semicolon = line.find(';', start);
+        if (semicolon == std::string::npos) {
+            row[kSlots - 1] = line.substr(start);
+            return row;
+        }
+        row[s] = line.substr(start, semicolon - start);
+        start = semicolon + 1;
+    }
+    row[kSlots - 1] = line.substr(start);
+    return row;
+}
+
+std::vector<std::string> stationFileLines(const AwardTables& tables, const std::string& callsign,
+                                          const std::string& dateText) {
+    std::vector<std::string> lines;
+    lines.reserve(kEntityRows + kZoneRows + 2);
+    lines.push_back(stationHeaderLine(callsign, dateText));
+    for (int r = 1; r <= kEntityRows; ++r)
+        if (isOccupied(tables.entities[r]))
+            lines.push_back(joinRow(tables.entities[r]));
+    lines.push_back(kSeparatorLine);
+    for (int r = 1; r <= kZoneRows; ++r)
+        lines.push_back(joinRow(tables.zones[r]));
+    return lines;
+}
+
+LoadOverflow loadStationLines(const std::vector<std::string>& lines, AwardTables& tables) {
+    tables.clear();
+    LoadOverflow overflow;
+    std::size_t i = 1; // the header carries nothing that is read back
+    int entityRow = 1;
+    for (; i < lines.size(); ++i) {
+        if (startsWith(lines[i], "===")) {
+            ++i;
+            break;
+        }
+        if (entityRow <= kEntityRows)
+            tables.entities[entityRow++] = splitLine(lines[i]);
+        else
+            ++overflow.entityLines;
+    }
+    int zoneRow = 1;
+    for (; i < lines.size(); ++i) {
+        if (zoneRow <= kZoneRows)
+            tables.zones[zoneRow++] = splitLine(lines[i]);
+        else
+            ++overflow.zoneLines;
+    }
+    return overflow;
+}
+
+QString overflowMessage(const LoadOverflow& overflow) {
+    return QStringLiteral("Plik zawiera więcej wierszy, niż mieszczą tabele (500 podmiotów, 40 "
+                          "stref).\nPominięto wierszy podmiotów: %1, wierszy stref: %2.\n"
+                          "Zapisanie danych usunie je z pliku.")
+        .arg(overflow.entityLines)
+        .arg(overflow.zoneLines);
+}
+
+} // namespace zef

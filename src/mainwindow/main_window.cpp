@@ -1,0 +1,262 @@
+#include "mainwindow/main_window.h"
+
+#include "mainwindow/grid_widget.h"
+#include "mainwindow/status_panels.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace zef {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* addCheckItem(QMenu* menu, QActionGroup* group, const QString& name,
+                      const QString& caption) {
+    QAction* action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    if (group != nullptr)
+        group->addAction(action);
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+TForm1::TForm1(Context& context) : ctx_(context) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Aktualizacja podmiotów dla pasma 80M"));
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPixelSize(13);
+    setFont(windowFont);
+    setGeometry(322, 180, 673, 292);
+    setMinimumSize(425, 292);
+    setMaximumHeight(557);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildToolBar(central);
+    StringGrid1 = new GridWidget(grid_, ctx_.state, central);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StatusBar1 = new StatusPanels(QStringLiteral("StatusBar1"), 4, 36, central);
+    StatusBar1->setPanelAlignment(Qt::AlignCenter);
+    StatusBar2 = new StatusPanels(QStringLiteral("StatusBar2"), 3, 18, central);
+    StatusBar2->setPanelWidth(0, 500);
+    StatusBar2->setPanelWidth(1, 50);
+    StatusBar2->setPanelWidth(2, 50);
+    layout->addWidget(StringGrid1, 1);
+    layout->addWidget(StatusBar1);
+    layout->addWidget(StatusBar2);
+    setCentralWidget(central);
+    buildMenu();
+    connectGrid();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildToolBar(QWidget* parent) {
+    auto* bar = new QWidget(parent);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setFixedHeight(33);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+
+    ComboBox1 = new QComboBox(bar);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setMaximumWidth(120);
+    QFont comboFont = font();
+    comboFont.setBold(true);
+    ComboBox1->setFont(comboFont);
+    QPalette comboPalette = ComboBox1->palette();
+    comboPalette.setColor(QPalette::Text, QColor(0, 84, 227));
+    comboPalette.setColor(QPalette::ButtonText, QColor(0, 84, 227));
+    ComboBox1->setPalette(comboPalette);
+    ComboBox1->addItems({QStringLiteral("Pasmo 80M"), QStringLiteral("Pasmo 40M"),
+                         QStringLiteral("Pasmo 20M"), QStringLiteral("Pasmo 15M"),
+                         QStringLiteral("Pasmo 10M"), QStringLiteral("Strefy 80M"),
+                         QStringLiteral("Strefy 40M"), QStringLiteral("Strefy 20M"),
+                         QStringLiteral("Strefy 15M"), QStringLiteral("Strefy 10M")});
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+
+    Label4 = new QLabel(QStringLiteral("Widok: "), bar);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label5 = new QLabel(bar);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    QFont viewFont(QStringLiteral("Arial"));
+    viewFont.setPixelSize(13);
+    viewFont.setBold(true);
+    Label5->setFont(viewFont);
+    Label5->setStyleSheet(QStringLiteral("color: navy"));
+    Label1 = new QLabel(bar);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label3 = new QLabel(bar);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    QFont searchFont(QStringLiteral("Arial"));
+    searchFont.setPixelSize(20);
+    searchFont.setBold(true);
+    Label3->setFont(searchFont);
+    Label3->setStyleSheet(QStringLiteral("color: red"));
+    Label3->setMinimumWidth(70);
+
+    row->addWidget(ComboBox1);
+    row->addSpacing(8);
+    row->addWidget(Label4);
+    row->addWidget(Label5);
+    row->addStretch(1);
+    row->addWidget(Label1);
+    row->addWidget(Label3);
+    static_cast<QVBoxLayout*>(parent->layout())->addWidget(bar);
+}
+
+void TForm1::buildMenu() {
+    QMenuBar* bar = menuBar();
+
+    Plik1 = addMenu(bar, QStringLiteral("Plik1"), QStringLiteral("Plik"));
+    Nowy1 = addItem(Plik1, QStringLiteral("Nowy1"), QStringLiteral("Nowy"));
+    Plik1->addSeparator();
+    Otwrz1 = addItem(Plik1, QStringLiteral("Otwrz1"), QStringLiteral("Otwórz"));
+    Plik1->addSeparator();
+    Zapisz1 = addItem(Plik1, QStringLiteral("Zapisz1"),
+                      QStringLiteral("Zapisz                          Ctrl+S"));
+    Zapiszjako1 = addItem(Plik1, QStringLiteral("Zapiszjako1"), QStringLiteral("Zapisz jako.."));
+    Plik1->addSeparator();
+    Zarzdzaniebazpodmiotw1 = addItem(Plik1, QStringLiteral("Zarzdzaniebazpodmiotw1"),
+                                     QStringLiteral("Zarządzanie bazą podmiotów"));
+    Plik1->addSeparator();
+    Koniec1 = addItem(Plik1, QStringLiteral("Koniec1"), QStringLiteral("&Koniec"));
+
+    Widok1 = addMenu(bar, QStringLiteral("Widok1"), QStringLiteral("Widok"));
+    auto* views = new QActionGroup(this);
+    Wszystkiepodmioty1 = addCheckItem(Widok1, views, QStringLiteral("Wszystkiepodmioty1"),
+                                      QStringLiteral("Wszystkie podmioty"));
+    Wszystkiepodmiotybezzweryfikowanych1 =
+        addCheckItem(Widok1, views, QStringLiteral("Wszystkiepodmiotybezzweryfikowanych1"),
+                     QStringLiteral("Wszystkie podmioty bez zweryfikowanych"));
+    Podmiotydoweryfikacji1 = addCheckItem(Widok1, views, QStringLiteral("Podmiotydoweryfikacji1"),
+                                          QStringLiteral("Podmioty do weryfikacji"));
+    Podmiotyzweryfikowane1 = addCheckItem(Widok1, views, QStringLiteral("Podmiotyzweryfikowane1"),
+                                          QStringLiteral("Podmioty zweryfikowane"));
+    Podmiotypotwierdzone1 =
+        addCheckItem(Widok1, views, QStringLiteral("Podmiotypotwierdzone1"),
+                     QStringLiteral("Podmioty potwierdzone (zweryf. i do weryf.)"));
+    Podmiotyniepotwierdzone1 =
+        addCheckItem(Widok1, views, QStringLiteral("Podmiotyniepotwierdzone1"),
+                     QStringLiteral("Podmioty niepotwierdzone"));
+    Wszystkiepodmioty1->setChecked(true);
+    Widok1->addSeparator();
+    auto* modes = new QActionGroup(this);
+    Zestawieniewszystkiepodmioty1 =
+        addCheckItem(Widok1, modes, QStringLiteral("Zestawieniewszystkiepodmioty1"),
+                     QStringLiteral("Zestawienie - wszystkie potwierdzone podmioty/strefy"));
+    Zestawieniepodmiotyzweryfikowane1 =
+        addCheckItem(Widok1, modes, QStringLiteral("Zestawieniepodmiotyzweryfikowane1"),
+                     QStringLiteral("Zestawienie - zweryfikowane podmioty/strefy"));
+    Zestawieniepodmiotydoweryfikacji1 =
+        addCheckItem(Widok1, modes, QStringLiteral("Zestawieniepodmiotydoweryfikacji1"),
+                     QStringLiteral("Zestawienie - podmioty/strefy do weryfikacji"));
+    Zestawieniewszystkiepodmioty1->setChecked(true);
+    Widok1->addSeparator();
+    bez_deleted_1 = addCheckItem(Widok1, nullptr, QStringLiteral("bez_deleted_1"),
+                                 QStringLiteral("Nie wyświetlaj podmiotów usuniętych"));
+
+    Druk1 = addMenu(bar, QStringLiteral("Druk1"), QStringLiteral("Drukowanie"));
+    Wydrukpodmiotw1 = addItem(Druk1, QStringLiteral("Wydrukpodmiotw1"),
+                              QStringLiteral("Wydruk zestawienia podmiotów i stref"));
+
+    Importdanych1 = bar->addAction(QStringLiteral("Import danych"));
+    Importdanych1->setObjectName(QStringLiteral("Importdanych1"));
+
+    Weryfikacja1 = addMenu(bar, QStringLiteral("Weryfikacja1"), QStringLiteral("Weryfikacja"));
+    Wyslij_dane = addItem(Weryfikacja1, QStringLiteral("Wyslij_dane"),
+                          QStringLiteral("Wyślij dane do weryfikacji"));
+    Weryfikacja1->addSeparator();
+    Weryfikacjadanych1 = addItem(Weryfikacja1, QStringLiteral("Weryfikacjadanych1"),
+                                 QStringLiteral("Zaznacz dane jako zweryfikowane"));
+
+    Edycja1 = bar->addAction(QStringLiteral("Edycja"));
+    Edycja1->setObjectName(QStringLiteral("Edycja1"));
+    Szukanie1 = bar->addAction(QStringLiteral("Szu&kanie"));
+    Szukanie1->setObjectName(QStringLiteral("Szukanie1"));
+
+    Ustawienia1 = addMenu(bar, QStringLiteral("Ustawienia1"), QStringLiteral("Ustawienia"));
+    Kolory1 = Ustawienia1->addMenu(QStringLiteral("Kolory"));
+    Kolory1->setObjectName(QStringLiteral("Kolory1"));
+    Kolortadlapodmiotwpotwierdzonych1 =
+        addItem(Kolory1, QStringLiteral("Kolortadlapodmiotwpotwierdzonych1"),
+                QStringLiteral("Kolor tła dla podmiotów potwierdzonych"));
+    Kolortadlapodmiotwusunitych1 = addItem(Kolory1, QStringLiteral("Kolortadlapodmiotwusunitych1"),
+                                           QStringLiteral("Kolor tła dla podmiotów usuniętych"));
+    Kolortadlapodmiotwzweryfikowanych1 =
+        addItem(Kolory1, QStringLiteral("Kolortadlapodmiotwzweryfikowanych1"),
+                QStringLiteral("Kolor tła dla podmiotów zweryfikowanych"));
+    Kolortadlapodmiotwpozostaych1 =
+        addItem(Kolory1, QStringLiteral("Kolortadlapodmiotwpozostaych1"),
+                QStringLiteral("Kolor tła dla podmiotów pozostałych"));
+    Czcionka1 = addItem(Ustawienia1, QStringLiteral("Czcionka1"), QStringLiteral("Czcionka"));
+    Korekcjaszerokocigwnegookna1 =
+        addItem(Ustawienia1, QStringLiteral("Korekcjaszerokocigwnegookna1"),
+                QStringLiteral("Korekta szerokości głównego okna"));
+
+    Pomoc1 = addMenu(bar, QStringLiteral("Pomoc1"), QStringLiteral("Pomoc"));
+    Plikpomocy1 = addItem(Pomoc1, QStringLiteral("Plikpomocy1"), QStringLiteral("Plik pomocy"));
+    Oprogramie1 = addItem(Pomoc1, QStringLiteral("Oprogramie1"), QStringLiteral("O programie.."));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Wysoko1 = addItem(PopupMenu1, QStringLiteral("Wysoko1"), QStringLiteral("Wysokość wierszy"));
+
+    const std::pair<QAction*, void (TForm1::*)()> handlers[] = {
+        {Nowy1, &TForm1::Nowy1Click},
+        {Otwrz1, &TForm1::Otwrz1Click},
+        {Zapisz1, &TForm1::Zapisz1Click},
+        {Zapiszjako1, &TForm1::Zapiszjako1Click},
+        {Zarzdzaniebazpodmiotw1, &TForm1::Zarzdzaniebazpodmiotw1Click},
+        {Koniec1, &TForm1::Koniec1Click},
+        {Wszystkiepodmioty1, &TForm1::Wszystkiepodmioty1Click},
+        {Wszystkiepodmiotybezzweryfikowanych1, &TForm1::Wszystkiepodmiotybezzweryfikowanych1Click},
+        {Podmiotydoweryfikacji1, &TForm1::Podmiotydoweryfikacji1Click},
+        {Podmiotyzweryfikowane1, &TForm1::Podmiotyzweryfikowane1Click},
+        {Podmiotypotwierdzone1, &TForm1::Podmiotypotwierdzone1Click},
+        {Podmiotyniepotwierdzone1, &TForm1::Podmiotyniepotwierdzone1Click},
+        {Zestawieniewszystkiepodmioty1, &TForm1::Zestawieniewszystkiepodmioty1Click},
+        {Zestawieniepodmiotyzweryfikowane1, &TForm1::Zestawieniepodmiotyzweryfikowane1Click},
+        {Zestawieniepodmiotydoweryfikacji1, &TForm1::Zestawieniepodmiotydoweryfikacji1Click},
+        {bez_deleted_1, &TForm1::bez_deleted_1Click},
+        {Wydrukpodmiotw1, &TForm1::Wydrukpodmiotw1Click},
+        {Importdanych1, &TForm1::Importdanych1Click},
+        {Wyslij_dane, &TForm1::Wyslij_daneClick},
+        {Weryfikacjadanych1, &TForm1::Weryfikacjadanych1Click},
+        {Edycja1, &TForm1::Edycja1Click},
+        {Szukanie1, &TForm1::Szukanie1Click},
+        {Kolortadlapodmiotwpotwierdzonych1, &TForm1::Kolortadlapodmiotwpotwierdzonych1Click},
+        {Kolortadlapodmiotwusunitych1, &TForm1::Kolortadlapodmiotwusunitych1Click},
+        {Kolortadlapodmiotwzweryfikowanych1, &TForm1::Kolortadlapodmiotwzweryfikowanych1Click},
+        {Kolortadlapodmiotwpozostaych1, &TForm1::Kolortadlapodmiotwpozostaych1Click},
+        {Czcionka1, &TForm1::Czcionka1Click},
+        {Korekcjaszerokocigwnegookna1, &TForm1::Korekcjaszerokocigwnegookna1Click},
+        {Wysoko1, &TForm1::Wysoko1Click},
+        {Plikpomocy1, &TForm1::Plikpomocy1Click},
+        {Oprogramie1, &TForm1::Oprogramie1Click},
+    };
+    for (const auto& [action, handler] : handlers)
+        connect(action, &QAction::triggered, this, handler);
+}
+
+} // namespace zef

@@ -1,0 +1,194 @@
+#pragma once
+// TForm1, the main window: the band/zone selector, the entity grid, the two
+// status bars and the main menu. Handlers carry the names of the documents;
+// each calls the logic of its subsystem.
+
+#include "app/context.h"
+#include "core/settings.h"
+#include "mainwindow/entity_grid.h"
+#include "summary/summary_counts.h"
+
+#include <QMainWindow>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QAction;
+
+namespace zef {
+
+class GridWidget;
+class StatusPanels;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(Context& context);
+    ~TForm1() override;
+
+    // The station data file named on the command line (parameter mode).
+    void setParameter(const QString& path);
+
+    // Start-up; false when the program must end (entity reference file missing).
+    bool FormCreate();
+    void FormActivate();
+    void ComboBox1Change();
+    void Koniec1Click();
+    // Writes the settings and asks about unsaved data; true when the window may close.
+    bool FormCloseQuery();
+
+    // "Plik"
+    void Nowy1Click();
+    void Otwrz1Click();
+    void Zapisz1Click();
+    void Zapiszjako1Click();
+    void Zarzdzaniebazpodmiotw1Click();
+
+    // "Widok"
+    void Wszystkiepodmioty1Click();
+    void Wszystkiepodmiotybezzweryfikowanych1Click();
+    void Podmiotydoweryfikacji1Click();
+    void Podmiotyzweryfikowane1Click();
+    void Podmiotypotwierdzone1Click();
+    void Podmiotyniepotwierdzone1Click();
+    void bez_deleted_1Click();
+    void Zestawieniewszystkiepodmioty1Click();
+    void Zestawieniepodmiotyzweryfikowane1Click();
+    void Zestawieniepodmiotydoweryfikacji1Click();
+
+    // The other menus
+    void Wydrukpodmiotw1Click();
+    void Importdanych1Click();
+    void Wyslij_daneClick();
+    void Weryfikacjadanych1Click();
+    void Edycja1Click();
+    void Szukanie1Click();
+    void Kolortadlapodmiotwpotwierdzonych1Click();
+    void Kolortadlapodmiotwusunitych1Click();
+    void Kolortadlapodmiotwzweryfikowanych1Click();
+    void Kolortadlapodmiotwpozostaych1Click();
+    void Czcionka1Click();
+    void Korekcjaszerokocigwnegookna1Click();
+    void Wysoko1Click();
+    void Plikpomocy1Click();
+    void Oprogramie1Click();
+
+    // Grid events
+    void StringGrid1MouseDown(Qt::MouseButton button, int row, int column);
+    void StringGrid1MouseUp();
+    void StringGrid1DblClick();
+    bool StringGrid1KeyPress(QChar key);
+    bool StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift);
+    void StringGrid1SelectCell(int column, int row);
+
+    // Shared with the other windows
+    void gridFill();
+    void loadStationFile();
+    // Save as the menu's "Zapisz" does; true when the file was written.
+    bool save(bool confirm);
+    void markModified(const QString& panelText = QStringLiteral("Modyfikacja"));
+    void clearModified();
+    void showStationPath();
+    View checkedView() const;
+    void checkView(View view);
+    void clearPrefixSearch();
+    void focusGrid();
+    // The values the settings file stores, read from the window as it stands.
+    Settings currentSettings() const;
+    ProfileFile settingsFile() const;
+
+    // The grid's logic: model, row cache, counters, views, sort and searches.
+    EntityGrid& grid() { return grid_; }
+    // The four StatusBar1 texts written from the counters as they stand.
+    void writeStatusPanels();
+    // Shows the grid model again (after the dialogs changed cells).
+    void repaintGrid();
+
+    // Controls, named as in the documents
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    GridWidget* StringGrid1 = nullptr;
+    StatusPanels* StatusBar1 = nullptr;
+    StatusPanels* StatusBar2 = nullptr;
+
+    QMenu* Plik1 = nullptr;
+    QMenu* Widok1 = nullptr;
+    QMenu* Druk1 = nullptr;
+    QMenu* Weryfikacja1 = nullptr;
+    QMenu* Ustawienia1 = nullptr;
+    QMenu* Kolory1 = nullptr;
+    QMenu* Pomoc1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Importdanych1 = nullptr;
+    QAction* Edycja1 = nullptr;
+    QAction* Szukanie1 = nullptr;
+    QAction* Nowy1 = nullptr;
+    QAction* Otwrz1 = nullptr;
+    QAction* Zapisz1 = nullptr;
+    QAction* Zapiszjako1 = nullptr;
+    QAction* Zarzdzaniebazpodmiotw1 = nullptr;
+    QAction* Koniec1 = nullptr;
+    QAction* Wszystkiepodmioty1 = nullptr;
+    QAction* Wszystkiepodmiotybezzweryfikowanych1 = nullptr;
+    QAction* Podmiotydoweryfikacji1 = nullptr;
+    QAction* Podmiotyzweryfikowane1 = nullptr;
+    QAction* Podmiotypotwierdzone1 = nullptr;
+    QAction* Podmiotyniepotwierdzone1 = nullptr;
+    QAction* Zestawieniewszystkiepodmioty1 = nullptr;
+    QAction* Zestawieniepodmiotyzweryfikowane1 = nullptr;
+    QAction* Zestawieniepodmiotydoweryfikacji1 = nullptr;
+    QAction* bez_deleted_1 = nullptr;
+    QAction* Wydrukpodmiotw1 = nullptr;
+    QAction* Wyslij_dane = nullptr;
+    QAction* Weryfikacjadanych1 = nullptr;
+    QAction* Kolortadlapodmiotwpotwierdzonych1 = nullptr;
+    QAction* Kolortadlapodmiotwusunitych1 = nullptr;
+    QAction* Kolortadlapodmiotwzweryfikowanych1 = nullptr;
+    QAction* Kolortadlapodmiotwpozostaych1 = nullptr;
+    QAction* Czcionka1 = nullptr;
+    QAction* Korekcjaszerokocigwnegookna1 = nullptr;
+    QAction* Wysoko1 = nullptr;
+    QAction* Plikpomocy1 = nullptr;
+    QAction* Oprogramie1 = nullptr;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildToolBar(QWidget* parent);
+    void buildMenu();
+    void connectGrid();
+    void setDataCommandsEnabled(bool enabled);
+    void enableAfterOpenOrNew();
+    void applySettings(const Settings& settings);
+    bool missingReferenceFile(const QString& name);
+    bool askToSaveUnsavedData();
+    bool passReadOnlyQuestion(const QString& path, bool* saved);
+    bool writeStationFile(bool confirm);
+    bool saveAs(const QString& proposedName);
+    void resetToEmptyState();
+    void loadAtStartUp();
+    int gridCacheHighestIndex() const { return grid_.cache().highestIndex(); }
+    void runView(View view);
+    void showViewOutcome(ViewOutcome outcome);
+    void askStationCallsign();
+    void showSortState();
+    void ctrlSave();
+    void selectSummaryMode(SummaryMode mode);
+    void restoreMenuChecks();
+
+    Context& ctx_;
+    EntityGrid grid_;
+    std::optional<QString> parameter_;
+    bool activatedOnce_ = false;
+};
+
+} // namespace zef

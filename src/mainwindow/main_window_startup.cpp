@@ -1,0 +1,210 @@
+// Start-up, activation, the band/zone selector and closing of the main window.
+#include "mainwindow/main_window.h"
+
+#include "core/displayed_path.h"
+#include "core/file_error.h"
+#include "core/reference_files.h"
+#include "core/text.h"
+#include "editing/submission_dialog.h"
+#include "mainwindow/grid_fill.h"
+#include "mainwindow/grid_widget.h"
+#include "mainwindow/status_panels.h"
+#include "platform/file_attributes.h"
+#include "summary/summary_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace zef {
+
+namespace {
+
+const QString kSettingsFileName = QStringLiteral("zefirant.ini");
+const QString kSearchPrompt = QStringLiteral("Wprowadź prefiks szukanego podmiotu");
+
+// The caption font's size, as the status bar placement uses it.
+int captionFontMargin(int points) {
+    if (points == 8)
+        return 0;
+    return points > 15 ? 20 : points;
+}
+
+// The callsign the parameter's file name gives: the last 10 characters of
+// the whole parameter go, then everything up to its last folder separator.
+std::string callsignFromParameter(const QString& parameter) {
+    QString rest = parameter.left(std::max<qsizetype>(0, parameter.size() - 10));
+    rest = rest.mid(rest.lastIndexOf(u'/') + 1);
+    return fromQt(rest);
+}
+
+} // namespace
+
+void TForm1::setParameter(const QString& path) {
+    parameter_ = path;
+    ctx_.state.parameterMode = true;
+}
+
+ProfileFile TForm1::settingsFile() const {
+    return ProfileFile(ctx_.programFile(kSettingsFileName));
+}
+
+bool TForm1::FormCreate() {
+    if (missingReferenceFile(kEntityFileName))
+        return false;
+    ctx_.state.selectedView = 0;
+    ComboBox1->setCurrentIndex(0);
+    writeEntityHeaders(grid_.model());
+    StringGrid1->refresh();
+    for (int p = 0; p < 4; ++p)
+        StatusBar1->setPanelWidth(p, width() / 4);
+    StatusBar2->setPanelText(2, QStringLiteral("  Rosnąco"));
+    ctx_.state.captionFontMargin = captionFontMargin(ctx_.system.captionFontPointSize());
+
+    Label3->clear();
+    clearPrefixSearch();
+    Label1->clear();
+    clearModified();
+    StatusBar1->setPanelText(0, QStringLiteral("Razem:       0/0"));
+    StatusBar1->setPanelText(1, QStringLiteral("Zweryfikowane:   0/0"));
+    StatusBar1->setPanelText(2, QStringLiteral("Do weryfikacji:  0/0"));
+    ctx_.state.colours = RowColours{};
+
+    const ProfileFile ini = settingsFile();
+    if (ini.exists())
+        applySettings(readSettings(ini, currentSettings()));
+    else
+        move(0, 226);
+    Label5->setText(QStringLiteral("Wszystkie podmioty"));
+    if (!ctx_.state.stationPath.isEmpty())
+        loadAtStartUp();
+
+    for (QAction* item : {Zapisz1, Zapiszjako1, Druk1->menuAction(), Edycja1, Importdanych1,
+                          Weryfikacja1->menuAction(), Szukanie1, Widok1->menuAction()})
+        item->setEnabled(true);
+    StatusBar2->setPanelText(0, displayedPath(ctx_.state.stationPath));
+    Label1->setText(kSearchPrompt);
+    if (!stationDataLoaded(ctx_.state.tables))
+        ComboBox1->setEnabled(false);
+    return true;
+}
+
+void TForm1::applySettings(const Settings& s) {
+    ctx_.state.callsign = s.callsign;
+    setWindowTitle(QStringLiteral("Zestawienie podmiotów - pasmo 80M"));
+    ctx_.state.stationPath = s.stationPath;
+    showStationPath();
+    QFont gridFont(toQt(s.fontName));
+    gridFont.setPointSize(s.fontSize > 0 ? s.fontSize : 10);
+    gridFont.setBold(s.fontBold);
+    StringGrid1->setFont(gridFont);
+    ctx_.state.colours = s.colours;
+    StringGrid1->setColumnWidths(s.columnWidths);
+    StringGrid1->setDefaultRowHeight(s.rowHeight);
+    move(s.left, s.top);
+    resize(s.width, s.height);
+    ctx_.state.widthCorrection = s.widthCorrection;
+    resize(width() + s.widthCorrection, height());
+    bez_deleted_1->setChecked(s.hideDeleted);
+    checkView(s.view);
+}
+
+Settings TForm1::currentSettings() const {
+    Settings s;
+    s.callsign = ctx_.state.callsign;
+    s.stationPath = ctx_.state.stationPath;
+    const QFont gridFont = StringGrid1->font();
+    s.fontName = fromQt(gridFont.family());
+    s.fontSize = gridFont.pointSize();
+    s.fontBold = gridFont.bold() && !gridFont.italic();
+    s.colours = ctx_.state.colours;
+    s.columnWidths = StringGrid1->columnWidths();
+    s.rowHeight = StringGrid1->defaultRowHeight();
+    s.left = x();
+    s.top = y();
+    s.height = height();
+    s.width = width();
+    s.widthCorrection = ctx_.state.widthCorrection;
+    s.hideDeleted = bez_deleted_1->isChecked();
+    s.view = checkedView();
+    if (ctx_.forms.form20 != nullptr)
+        ctx_.forms.form20->storeGeometry(s);
+    return s;
+}
+
+// The message loop does not run yet, so an error of the load is shown here.
+void TForm1::loadAtStartUp() {
+    try {
+        loadStationFile();
+    } catch (const FileError& e) {
+        ctx_.dialogs.messageBox(e.text(), QStringLiteral("Zefirant"), Buttons::Ok, Icon::Error);
+    }
+}
+
+void TForm1::FormActivate() {
+    StringGrid1->setFocus();
+    StringGrid1->selectCell(1, 1);
+    // The parameter is loaded at the first activation only: later ones would
+    // reload it from disk and throw away unsaved changes.
+    if (!parameter_ || activatedOnce_)
+        return;
+    activatedOnce_ = true;
+    const QString parameter = *parameter_;
+    ctx_.state.stationPath = parameter;
+    if (fileExists(parameter)) {
+        ctx_.state.callsign = callsignFromParameter(parameter);
+        loadStationFile();
+        ctx_.forms.form20->summaryRefresh();
+    }
+    showStationPath();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm1::ComboBox1Change() {
+    ctx_.state.selectedView = ComboBox1->currentIndex();
+    gridFill();
+    const QString item = ComboBox1->currentText();
+    setWindowTitle((ctx_.state.zoneView() ? QStringLiteral("Aktualizacja stref - pasmo ")
+                                          : QStringLiteral("Aktualizacja podmiotów - pasmo ")) +
+                   item.right(3));
+    StringGrid1->setFocus();
+}
+
+void TForm1::Koniec1Click() {
+    close();
+}
+
+bool TForm1::FormCloseQuery() {
+    writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
+                  ctx_.forms.fEmail->recipientForSettings(settingsFile()));
+    if (!ctx_.state.unsavedChanges)
+        return true;
+    switch (ctx_.dialogs.messageBox(QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
+                                    QStringLiteral("Ostrzeżenie"), Buttons::YesNoCancel,
+                                    Icon::Warning)) {
+    case Answer::No:
+        return true;
+    case Answer::Yes:
+        // Data the user wanted saved are never lost: a save that did not
+        // happen keeps the window open.
+        return save(true);
+    default:
+        return false;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->ignore(); // stays so when the settings write throws
+    if (FormCloseQuery()) {
+        event->accept();
+        emit closed();
+    }
+}
+
+} // namespace zef

@@ -1,0 +1,140 @@
+#include "summary/summary_window.h"
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/status_panels.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zef {
+
+namespace {
+
+constexpr int kColumnWidth = 84;
+constexpr int kRowHeight = 24;
+
+QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows) {
+    auto* grid = new QTableWidget(rows, kSummaryColumns, parent);
+    grid->setObjectName(name);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setFixedSize(kColumnWidth * kSummaryColumns + 2, kRowHeight * rows + 2);
+    QFont fixed(QStringLiteral("Fixedsys"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setPixelSize(13);
+    grid->setFont(fixed);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kSummaryColumns; ++c)
+            grid->setItem(r, c, new QTableWidgetItem);
+    return grid;
+}
+
+// The fixed row and column of a grid look like buttons, as the design has them.
+void paintFixedCells(QTableWidget* grid, bool fixedRow) {
+    const QBrush face = grid->palette().button();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            if (c == 0 || (fixedRow && r == 0))
+                grid->item(r, c)->setBackground(face);
+}
+
+} // namespace
+
+TForm20::TForm20(Context& context) : ctx_(context) {
+    setObjectName(QStringLiteral("Form20"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(summaryWindowCaption(SummaryMode::AllConfirmed));
+    setGeometry(345, 211, 437, 225);
+    setMinimumSize(437, 225);
+    setMaximumSize(500, 300);
+    setCursor(Qt::PointingHandCursor);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->setSpacing(0);
+    StringGrid1 = makeGrid(this, QStringLiteral("StringGrid1"), kSummaryGridRows);
+    paintFixedCells(StringGrid1, true);
+    StringGrid2 = makeGrid(this, QStringLiteral("StringGrid2"), 1);
+    StringGrid2->setEnabled(false);
+    paintFixedCells(StringGrid2, false);
+    for (int c = 1; c < kSummaryColumns; ++c) {
+        StringGrid2->item(0, c)->setForeground(QColor(128, 0, 0));
+        StringGrid2->item(0, c)->setBackground(QColor(Qt::lightGray));
+    }
+    StatusBar1 = new StatusPanels(QStringLiteral("StatusBar1"), 3, 20, this);
+    QFont panelFont(QStringLiteral("Tahoma"));
+    panelFont.setPointSize(8);
+    panelFont.setBold(true);
+    StatusBar1->setFont(panelFont);
+    StatusBar1->setStyleSheet(QStringLiteral("color: navy"));
+    layout->addWidget(StringGrid1);
+    layout->addWidget(StringGrid2);
+    layout->addStretch(1);
+    layout->addWidget(StatusBar1);
+}
+
+void TForm20::FormCreate() {
+    showTexts(initialSummaryTexts());
+    StringGrid1->clearSelection();
+    StringGrid2->clearSelection();
+    show();
+    const ProfileFile ini = ctx_.forms.form1->settingsFile();
+    if (ini.exists()) {
+        Settings geometry;
+        storeGeometry(geometry);
+        readSummaryGeometry(ini, geometry);
+        move(geometry.summaryLeft, geometry.summaryTop);
+        resize(geometry.summaryWidth, geometry.summaryHeight);
+        summaryRefresh();
+    } else {
+        move(0, 0);
+    }
+    ctx_.forms.form1->focusGrid();
+}
+
+void TForm20::summaryRefresh() {
+    showTexts(summaryTexts(summaryCounts(ctx_.state.tables, mode_)));
+}
+
+void TForm20::setMode(SummaryMode mode) {
+    mode_ = mode;
+    setWindowTitle(summaryWindowCaption(mode));
+    summaryRefresh();
+}
+
+void TForm20::showTexts(const SummaryTexts& texts) {
+    for (int r = 0; r < kSummaryGridRows; ++r)
+        for (int c = 0; c < kSummaryColumns; ++c)
+            StringGrid1->item(r, c)->setText(texts.bandGrid[r][c]);
+    for (int c = 0; c < kSummaryColumns; ++c)
+        StringGrid2->item(0, c)->setText(texts.totalsRow[c]);
+    for (int p = 0; p < 3; ++p)
+        StatusBar1->setPanelText(p, texts.statusPanels[p]);
+}
+
+void TForm20::storeGeometry(Settings& settings) const {
+    settings.summaryLeft = x();
+    settings.summaryTop = y();
+    settings.summaryWidth = width();
+    settings.summaryHeight = height();
+}
+
+void TForm20::FormResize() {
+    StatusBar1->setPanelWidth(0, width() / 3);
+    StatusBar1->setPanelWidth(1, width() / 3);
+}
+
+void TForm20::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+} // namespace zef

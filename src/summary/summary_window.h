@@ -1,0 +1,46 @@
+#pragma once
+// TForm20, the summary window: per band the counted zones, zone points,
+// entities and band total, a totals row, and the award points. Always
+// visible; it has no buttons in its frame, so it cannot be closed.
+
+#include "app/context.h"
+#include "core/settings.h"
+#include "summary/summary_counts.h"
+
+#include <QWidget>
+
+class QTableWidget;
+
+namespace zef {
+
+class StatusPanels;
+
+class TForm20 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm20(Context& context);
+
+    void FormCreate();
+    void summaryRefresh();
+    // The three summary commands of the "Widok" menu: caption and counts by mode.
+    void setMode(SummaryMode mode);
+    SummaryMode mode() const { return mode_; }
+    // Position and size as the settings file stores them.
+    void storeGeometry(Settings& settings) const;
+
+    QTableWidget* StringGrid1 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+    StatusPanels* StatusBar1 = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormResize();
+    void showTexts(const SummaryTexts& texts);
+
+    Context& ctx_;
+    SummaryMode mode_ = SummaryMode::AllConfirmed;
+};
+
+} // namespace zef
