@@ -61,6 +61,9 @@ TForm1::TForm1(Context& context) : ctx_(context) {
     StatusBar2->setPanelWidth(0, 500);
     StatusBar2->setPanelWidth(1, 50);
     StatusBar2->setPanelWidth(2, 50);
+    QFont statusFont(QStringLiteral("Tahoma"));
+    statusFont.setPointSize(8);
+    StatusBar2->setFont(statusFont);
     layout->addWidget(StringGrid1, 1);
     layout->addWidget(StatusBar1);
     layout->addWidget(StatusBar2);

@@ -31,6 +31,8 @@ QTableWidget* makeGrid(QWidget* parent, const QString& name, int rows) {
     fixed.setStyleHint(QFont::Monospace);
     fixed.setPixelSize(13);
     grid->setFont(fixed);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < kSummaryColumns; ++c)
             grid->setItem(r, c, new QTableWidgetItem);
@@ -63,7 +65,9 @@ TForm20::TForm20(Context& context) : ctx_(context) {
     StringGrid1 = makeGrid(this, QStringLiteral("StringGrid1"), kSummaryGridRows);
     paintFixedCells(StringGrid1, true);
     StringGrid2 = makeGrid(this, QStringLiteral("StringGrid2"), 1);
-    StringGrid2->setEnabled(false);
+    // Disabled in the design: it never takes the focus or shows a selection,
+    // but its text keeps its colours.
+    StringGrid2->setAttribute(Qt::WA_TransparentForMouseEvents);
     paintFixedCells(StringGrid2, false);
     for (int c = 1; c < kSummaryColumns; ++c) {
         StringGrid2->item(0, c)->setForeground(QColor(128, 0, 0));

@@ -1,0 +1,46 @@
+#include "support/test_program.h"
+
+#include "mainwindow/main_window.h"
+
+#include <gtest/gtest.h>
+
+namespace zef::test {
+
+TestProgram::TestProgram(bool withReferenceFiles) : system(folder.dir()) {
+    if (withReferenceFiles)
+        folder.writeReferenceFiles();
+}
+
+TestProgram::~TestProgram() {
+    program_.reset(); // before the dialogs check that every expectation came
+}
+
+bool TestProgram::start(std::optional<QString> parameter) {
+    program_ = std::make_unique<Program>(dialogs, system, std::move(parameter));
+    return program_->start();
+}
+
+void TestProgram::startWithNewStation(const QString& callsign) {
+    EXPECT_TRUE(start());
+    dialogs.expectInput(QStringLiteral("Identyfikacja stacji"), QStringLiteral("Podaj swój znak:"),
+                        callsign);
+    main().Nowy1Click();
+}
+
+TForm1& TestProgram::main() const {
+    return program_->main();
+}
+
+TForm20& TestProgram::summary() const {
+    return program_->summary();
+}
+
+AppState& TestProgram::state() const {
+    return program_->state;
+}
+
+Context& TestProgram::context() const {
+    return program_->context;
+}
+
+} // namespace zef::test
