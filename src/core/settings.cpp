@@ -84,8 +84,9 @@ void readSummaryGeometry(const ProfileFile& ini, Settings& s) {
     s.summaryHeight = ini.readInt(kSummary, summaryHeightKey(), s.summaryHeight);
 }
 
-void writeSettings(const ProfileFile& ini, const Settings& s, bool parameterMode,
+void writeSettings(const ProfileFile& file, const Settings& s, bool parameterMode,
                    const std::string& email) {
+    ProfileEdit ini(file);
     ini.writeString(kConfig, "Znak", s.callsign);
     if (!parameterMode)
         ini.writeString(kConfig, "Plik", fromQt(s.stationPath));
@@ -112,6 +113,7 @@ void writeSettings(const ProfileFile& ini, const Settings& s, bool parameterMode
     ini.writeBool(kDisplay, "Usuniete", s.hideDeleted);
     for (const auto& [key, view] : kViewKeys)
         ini.writeBool(kDisplay, key, s.view == view);
+    ini.commit();
 }
 
 } // namespace zef

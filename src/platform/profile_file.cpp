@@ -73,27 +73,49 @@ int ProfileFile::readInt(std::string_view section, std::string_view key, int def
     return static_cast<int>(*value);
 }
 
-bool ProfileFile::readBool(std::string_view section, std::string_view key, bool defaultValue) const {
+bool ProfileFile::readBool(std::string_view section, std::string_view key,
+                           bool defaultValue) const {
     return readInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 void ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value) const {
-    const QString failure = QStringLiteral("Unable to write to %1").arg(path_);
-    if (isReadOnly(path_))
-        throw FileError(failure);
-    std::vector<std::string> lines;
-    try {
-        lines = readIfExists(path_);
-    } catch (const FileError&) {
-        throw FileError(failure);
-    }
-    const std::string entry = std::string(key) + "=" + std::string(value);
+    ProfileEdit edit(*this);
+    edit.writeString(section, key, value);
+    edit.commit();
+}
 
+void ProfileFile::writeInt(std::string_view section, std::string_view key, long long value) const {
+    writeString(section, key, std::to_string(value));
+}
+
+void ProfileFile::writeBool(std::string_view section, std::string_view key, bool value) const {
+    writeString(section, key, value ? "1" : "0");
+}
+
+namespace {
+QString unableToWrite(const QString& path) {
+    return QStringLiteral("Unable to write to %1").arg(path);
+}
+} // namespace
+
+ProfileEdit::ProfileEdit(const ProfileFile& file) : path_(file.path()) {
+    if (isReadOnly(path_))
+        throw FileError(unableToWrite(path_));
+    try {
+        lines_ = readIfExists(path_);
+    } catch (const FileError&) {
+        throw FileError(unableToWrite(path_));
+    }
+}
+
+void ProfileEdit::writeString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+    const std::string entry = std::string(key) + "=" + std::string(value);
     bool inSection = false;
     std::optional<std::size_t> endOfSection; // index after the section's last entry
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (auto name = sectionOf(lines[i])) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (auto name = sectionOf(lines_[i])) {
             if (inSection)
                 break;
             inSection = sameName(*name, section);
@@ -103,33 +125,35 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
         }
         if (!inSection)
             continue;
-        if (auto e = entryOf(lines[i]); e && sameName(e->first, key)) {
-            lines[i] = entry;
-            endOfSection.reset();
-            break;
+        if (auto e = entryOf(lines_[i]); e && sameName(e->first, key)) {
+            lines_[i] = entry;
+            return;
         }
-        if (!trim(lines[i]).empty())
+        if (!trim(lines_[i]).empty())
             endOfSection = i + 1;
     }
     if (endOfSection) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*endOfSection), entry);
-    } else if (!inSection) {
-        lines.push_back("[" + std::string(section) + "]");
-        lines.push_back(entry);
-    }
-    try {
-        writeLines(path_, lines);
-    } catch (const FileError&) {
-        throw FileError(failure);
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*endOfSection), entry);
+    } else {
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(entry);
     }
 }
 
-void ProfileFile::writeInt(std::string_view section, std::string_view key, long long value) const {
+void ProfileEdit::writeInt(std::string_view section, std::string_view key, long long value) {
     writeString(section, key, std::to_string(value));
 }
 
-void ProfileFile::writeBool(std::string_view section, std::string_view key, bool value) const {
+void ProfileEdit::writeBool(std::string_view section, std::string_view key, bool value) {
     writeString(section, key, value ? "1" : "0");
+}
+
+void ProfileEdit::commit() {
+    try {
+        writeLines(path_, lines_);
+    } catch (const FileError&) {
+        throw FileError(unableToWrite(path_));
+    }
 }
 
 } // namespace zef

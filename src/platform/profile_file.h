@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace zef {
 
@@ -31,6 +32,22 @@ public:
 
 private:
     QString path_;
+};
+
+// Several writes of one go: the file is read once, the keys set in order as
+// separate writes would set them, and the file written once at commit.
+class ProfileEdit {
+public:
+    explicit ProfileEdit(const ProfileFile& file); // throws as a write would
+
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInt(std::string_view section, std::string_view key, long long value);
+    void writeBool(std::string_view section, std::string_view key, bool value);
+    void commit(); // throws FileError "Unable to write to <path>"
+
+private:
+    QString path_;
+    std::vector<std::string> lines_;
 };
 
 } // namespace zef

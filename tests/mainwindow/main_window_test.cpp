@@ -1,9 +1,20 @@
+// The main window driven through its handlers: start-up, the band/zone
+// selector, closing and the command-line parameter.
 #include "mainwindow/main_window.h"
 
+#include "core/file_error.h"
+#include "core/reconciliation.h"
+#include "core/reference_files.h"
+#include "core/station_file.h"
+#include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
+#include "platform/file_attributes.h"
+#include "platform/profile_file.h"
 #include "support/test_program.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -11,12 +22,167 @@ namespace {
 
 using test::TestProgram;
 
-TEST(MainWindow, NewBuildsTheTablesFromTheReferenceFiles) {
+void selectView(TForm1& main, int index) {
+    main.ComboBox1->setCurrentIndex(index);
+    main.ComboBox1Change();
+}
+
+TEST(MainWindow, StartWithoutEntityFileShowsThePathAndEnds) {
+    TestProgram app(false);
+    app.dialogs.expectMessage(
+        QStringLiteral("Błąd"),
+        QStringLiteral("Plik wzorcowy \"") + app.folder.path(QStringLiteral("dxcc_adif.mtb")) +
+            QStringLiteral("\" nie został znaleziony!\nMusi on znajdować się w tym samym "
+                           "katalogu, co i VORTEL_BAZA.EXE."));
+    EXPECT_FALSE(app.start());
+    EXPECT_EQ(app.dialogs.messages.at(0).icon, Icon::Error);
+}
+
+TEST(MainWindow, EmptyStartState) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    TForm1& m = app.main();
+    EXPECT_EQ(m.pos(), QPoint(0, 226));
+    EXPECT_EQ(m.StatusBar1->panelText(0), QStringLiteral("Razem:       0/0"));
+    EXPECT_EQ(m.StatusBar1->panelText(1), QStringLiteral("Zweryfikowane:   0/0"));
+    EXPECT_EQ(m.StatusBar1->panelText(2), QStringLiteral("Do weryfikacji:  0/0"));
+    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_FALSE(m.ComboBox1->isEnabled());
+    EXPECT_TRUE(m.Nowy1->isEnabled());
+    EXPECT_TRUE(m.Importdanych1->isEnabled());
+    EXPECT_EQ(m.Label5->text(), QStringLiteral("Wszystkie podmioty"));
+    EXPECT_EQ(m.Label1->text(), QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
+    const char* headers[] = {"ADIF", "D",        "Prefiks", "Podmiot",
+                             "Znak", "Data QSO", "Potw.",   "Data wer."};
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(m.grid().model().cell(c, 0), headers[c]);
+}
+
+TEST(MainWindow, SelectorSetsTheCaptionAndTheBand) {
     TestProgram app;
     app.startWithNewStation();
-    EXPECT_TRUE(stationDataLoaded(app.state().tables));
-    EXPECT_EQ(app.state().callsign, "SP9XYZ");
-    EXPECT_EQ(app.main().grid().model().rowCount(), 7);
+    TForm1& m = app.main();
+    app.state().tables.zones[15][callSlot(3)] = "JA1AA";
+    selectView(m, 8);
+    EXPECT_EQ(m.windowTitle(), QStringLiteral("Aktualizacja stref - pasmo 15M"));
+    EXPECT_EQ(m.grid().model().rowCount(), 41);
+    EXPECT_EQ(m.grid().model().cell(2, 0), "Strefa");
+    EXPECT_EQ(m.grid().model().cell(4, 15), "JA1AA");
+    selectView(m, 1);
+    EXPECT_EQ(m.windowTitle(), QStringLiteral("Aktualizacja podmiotów - pasmo 40M"));
+    EXPECT_EQ(m.grid().model().cell(3, 0), "Podmiot");
+}
+
+TEST(MainWindow, CaptionFontMargin) {
+    for (auto [points, margin] : {std::pair{8, 0}, {9, 9}, {15, 15}, {16, 20}, {30, 20}}) {
+        TestProgram app;
+        app.system.captionPoints = points;
+        ASSERT_TRUE(app.start());
+        EXPECT_EQ(app.state().captionFontMargin, margin) << points;
+    }
+}
+
+TEST(MainWindow, FirstCloseWritesTheSettingsAndEnds) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    EXPECT_TRUE(app.main().FormCloseQuery());
+    const ProfileFile ini(app.folder.path(QStringLiteral("zefirant.ini")));
+    EXPECT_EQ(ini.readInt("Tabela", "Szerokosc nazwy", 0), 167);
+    EXPECT_EQ(ini.readInt("Tabela", "X", -1), 0);
+    EXPECT_EQ(ini.readInt("Tabela", "Y", -1), 226);
+    EXPECT_EQ(ini.readString("Konfiguracja", "E-mail", ""), "weryfikacja@zefirant.pl");
+}
+
+TEST(MainWindow, CancelledCloseHasWrittenTheSettingsAlready) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.main().markModified();
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                              QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
+                              Answer::Cancel);
+    EXPECT_FALSE(app.main().FormCloseQuery());
+    EXPECT_TRUE(app.folder.readBytes(QStringLiteral("zefirant.ini")).find("Znak=SP9XYZ") !=
+                std::string::npos);
+}
+
+// Answering Yes and then cancelling Save as must not lose the data.
+TEST(MainWindow, CloseStaysOpenWhenTheWantedSaveDidNotHappen) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.main().markModified();
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                              QStringLiteral("Dane nie zostały zapisane!\nZapisać?"), Answer::Yes);
+    app.dialogs.expectSave(std::nullopt);
+    EXPECT_FALSE(app.main().FormCloseQuery());
+}
+
+TEST(MainWindow, ReadOnlySettingsFileKeepsTheWindowOpen) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]"});
+    setReadOnly(app.folder.path(QStringLiteral("zefirant.ini")));
+    try {
+        app.main().FormCloseQuery();
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Unable to write to ") +
+                                app.folder.path(QStringLiteral("zefirant.ini")));
+    }
+}
+
+TEST(MainWindow, SettingsNameTheLastFileWhichIsLoadedAtStart) {
+    TestProgram first;
+    first.startWithNewStation();
+    first.state().tables.entities[2][callSlot(0)] = "K1ABC";
+    first.dialogs.expectSave(first.folder.path(QStringLiteral("stacja.csv")));
+    first.dialogs.expectMessage(QStringLiteral("Informacja"),
+                                QStringLiteral("Dane zostały zapisane."));
+    first.main().Zapiszjako1Click();
+    ASSERT_TRUE(first.main().FormCloseQuery());
+
+    TestProgram second(false);
+    for (const QString& name :
+         {QStringLiteral("dxcc_adif.mtb"), QStringLiteral("zefirant_zones.mtb"),
+          QStringLiteral("zefirant.ini")})
+        second.folder.writeBytes(name, first.folder.readBytes(name));
+    // The settings name the first folder's file, which is where it stays.
+    ASSERT_TRUE(second.start());
+    EXPECT_EQ(second.state().stationPath, first.folder.path(QStringLiteral("stacja.csv")));
+    EXPECT_EQ(second.state().callsign, "SP9XYZ");
+    EXPECT_EQ(second.state().tables.entities[2][callSlot(0)], "K1ABC");
+    EXPECT_EQ(second.main().windowTitle(), QStringLiteral("Zestawienie podmiotów - pasmo 80M"));
+    EXPECT_TRUE(second.main().ComboBox1->isEnabled());
+}
+
+TEST(MainWindow, SettingsNamingAMissingFileShowThePathAndLoadNothing) {
+    TestProgram app;
+    app.folder.write(QStringLiteral("zefirant.ini"),
+                     {"[Konfiguracja]", "Plik=" + app.folder.path("gone.csv").toStdString()});
+    ASSERT_TRUE(app.start());
+    EXPECT_FALSE(stationDataLoaded(app.state().tables));
+    EXPECT_EQ(app.main().StatusBar2->toolTip(), app.folder.path(QStringLiteral("gone.csv")));
+}
+
+TEST(MainWindow, ParameterModeTakesTheCallsignFromTheNameAndKeepsPlik) {
+    TestProgram app;
+    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Plik=/home/mine.csv"});
+    AwardTables t;
+    t.entities[1][0] = test::referenceLine(246, false, "1A0", "Military Order of Malta");
+    app.folder.write(QStringLiteral("SP9ABC_2026.csv"), stationFileLines(t, "x", "d"));
+    const QString parameter = app.folder.path(QStringLiteral("SP9ABC_2026.csv"));
+    ASSERT_TRUE(app.start(parameter));
+    // The reconciliation asks about the entities the file lacks.
+    auto missing = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+    std::erase(missing, t.entities[1][0]);
+    app.dialogs.expectMessage(QStringLiteral("Uwaga"), missingQuestion(missing), Answer::No);
+    app.main().FormActivate();
+    EXPECT_EQ(app.state().callsign, "SP9AB"); // the last 10 characters go, then the folder
+    EXPECT_EQ(app.state().stationPath, parameter);
+    app.main().FormActivate(); // no second load
+    EXPECT_TRUE(app.main().FormCloseQuery());
+    const ProfileFile ini(app.folder.path(QStringLiteral("zefirant.ini")));
+    EXPECT_EQ(ini.readString("Konfiguracja", "Plik", ""), "/home/mine.csv");
+    EXPECT_EQ(ini.readString("Konfiguracja", "Znak", ""), "SP9AB");
 }
 
 } // namespace

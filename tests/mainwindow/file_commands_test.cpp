@@ -1,0 +1,250 @@
+// New, Open, Save, Save as and Ctrl+S of the main window.
+#include "mainwindow/main_window.h"
+
+#include "core/reconciliation.h"
+#include "core/reference_files.h"
+#include "core/station_file.h"
+#include "mainwindow/status_panels.h"
+#include "platform/file_attributes.h"
+#include "support/test_program.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+using test::referenceLine;
+using test::TestProgram;
+
+const QString kSaved = QStringLiteral("Dane zostały zapisane.");
+
+void expectSaved(TestProgram& app) {
+    app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
+}
+
+QString readOnlyQuestion(const QString& path) {
+    return QStringLiteral("Plik ") + path +
+           QStringLiteral(" przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\nCzy zapisać "
+                          "pomimo tego?");
+}
+
+const QString kOverwrite = QStringLiteral("Plik o tej nazwie już istnieje!\nZastąpić go?");
+
+TEST(FileCommands, SaveAsAppendsCsvAndWritesTheFileByteForByte) {
+    TestProgram app;
+    app.startWithNewStation(QStringLiteral("sp9xyz"));
+    app.state().tables.entities[4][callSlot(2)] = "W1AW"; // row 4 is K in prefix order
+    app.state().tables.entities[4][qsoDateSlot(2)] = "2024-05-01";
+    app.state().tables.entities[4][confirmationSlot(2)] = "QSL";
+    app.dialogs.expectSave(app.folder.path(QStringLiteral("stacja")));
+    expectSaved(app);
+    app.main().Zapiszjako1Click();
+    EXPECT_EQ(app.dialogs.lastFileFilter, QStringLiteral("Pliki CSV |*.csv|Wszystkie pliki|*.*"));
+    EXPECT_EQ(app.state().stationPath, app.folder.path(QStringLiteral("stacja.csv")));
+    EXPECT_EQ(app.main().StatusBar2->toolTip(), app.state().stationPath);
+    EXPECT_FALSE(app.state().unsavedChanges);
+
+    const std::string bytes = app.folder.readBytes(QStringLiteral("stacja.csv"));
+    EXPECT_TRUE(bytes.starts_with("SP9XYZ  08.12.2026;Call-80m;"));
+    EXPECT_NE(
+        bytes.find("\r\n291| |K    |United States of America;;;;;;;;;W1AW;2024-05-01;QSL;;;;;;;;;"
+                   "\r\n"),
+        std::string::npos);
+    EXPECT_NE(bytes.find("\r\n===========================================\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("     |40   |P40;;;;;;;;;;;;;;;;;;;;\r\n"));
+}
+
+TEST(FileCommands, DeclinedOverwriteKeepsThePreviousPath) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.folder.writeBytes(QStringLiteral("inna.csv"), "keep");
+    app.dialogs.expectSave(app.folder.path(QStringLiteral("inna.csv")));
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kOverwrite, Answer::No);
+    app.dialogs.expectSave(std::nullopt); // Save as starts anew; the user gives up
+    app.main().Zapiszjako1Click();
+    EXPECT_EQ(app.dialogs.lastFileInitial, app.folder.path(QStringLiteral("inna.csv")));
+    EXPECT_TRUE(app.state().stationPath.isEmpty());
+    EXPECT_EQ(app.folder.readBytes(QStringLiteral("inna.csv")), "keep");
+
+    app.dialogs.expectSave(app.folder.path(QStringLiteral("inna.csv")));
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kOverwrite, Answer::Cancel);
+    app.main().Zapiszjako1Click();
+    EXPECT_TRUE(app.state().stationPath.isEmpty());
+}
+
+TEST(FileCommands, SaveOnAReadOnlyFile) {
+    TestProgram app;
+    app.startWithNewStation();
+    const QString path = app.folder.path(QStringLiteral("stacja.csv"));
+    app.dialogs.expectSave(path);
+    expectSaved(app);
+    app.main().Zapiszjako1Click();
+    setReadOnly(path);
+
+    // No: Save as opens with the same name.
+    app.dialogs.expectMessage(QStringLiteral("Błąd"), readOnlyQuestion(path), Answer::No);
+    app.dialogs.expectSave(std::nullopt);
+    app.main().Zapisz1Click();
+    EXPECT_EQ(app.dialogs.lastFileInitial, path);
+
+    // Yes: the attribute goes and the file is written.
+    app.main().markModified();
+    app.dialogs.expectMessage(QStringLiteral("Błąd"), readOnlyQuestion(path), Answer::Yes);
+    expectSaved(app);
+    app.main().Zapisz1Click();
+    EXPECT_FALSE(isReadOnly(path));
+    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
+}
+
+TEST(FileCommands, CtrlSSavesQuietlyAndNeverWithoutData) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    EXPECT_TRUE(app.main().StringGrid1KeyDown(Qt::Key_S, Qt::ControlModifier)); // no data: nothing
+
+    app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
+                            QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
+    app.main().Nowy1Click();
+    const QString path = app.folder.path(QStringLiteral("s.csv"));
+    app.dialogs.expectSave(path); // no path yet: Save as
+    expectSaved(app);
+    app.main().StringGrid1KeyDown(Qt::Key_S, Qt::ControlModifier);
+    app.main().markModified();
+    app.main().StringGrid1KeyDown(Qt::Key_S, Qt::ControlModifier); // no message now
+    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
+}
+
+TEST(FileCommands, NewWithUnsavedChangesCancelledChangesNothing) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.state().tables.entities[1][callSlot(0)] = "X1X";
+    app.main().markModified();
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                              QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
+                              Answer::Cancel);
+    app.main().Nowy1Click();
+    EXPECT_EQ(app.state().tables.entities[1][callSlot(0)], "X1X");
+    EXPECT_EQ(app.state().callsign, "SP9XYZ");
+}
+
+TEST(FileCommands, NewWithoutZoneFileKeepsEntitiesAndStops) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    QFile::remove(app.folder.path(QStringLiteral("zefirant_zones.mtb")));
+    app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
+                            QStringLiteral("Podaj swój znak:"), std::nullopt);
+    app.dialogs.expectMessage(QStringLiteral("Błąd"), missingReferenceFileMessage(app.folder.path(
+                                                          QStringLiteral("zefirant_zones.mtb"))));
+    app.main().Nowy1Click();
+    EXPECT_TRUE(stationDataLoaded(app.state().tables));
+    EXPECT_FALSE(isOccupied(app.state().tables.zones[1]));
+}
+
+// A station file written from the tables, with the given entity lines.
+QString writeStation(TestProgram& app, const std::vector<std::string>& referenceLines) {
+    AwardTables t;
+    for (std::size_t i = 0; i < referenceLines.size(); ++i)
+        t.entities[i + 1][0] = referenceLines[i];
+    t.entities[1][callSlot(1)] = "DL1AA";
+    app.folder.write(QStringLiteral("old.csv"), stationFileLines(t, "SP9XYZ", "d"));
+    return app.folder.path(QStringLiteral("old.csv"));
+}
+
+TEST(FileCommands, OpenReconcilesMissingAndDifferingEntities) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    auto reference = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+    // The file holds Malta under an old prefix and lacks every other entity.
+    const std::string oldMalta = referenceLine(246, false, "ZZ", "Old Malta");
+    const QString path = writeStation(app, {oldMalta});
+    std::vector<std::string> missing(reference.begin() + 1, reference.end());
+    app.dialogs.expectOpen(path);
+    app.dialogs.expectMessage(QStringLiteral("Uwaga"), missingQuestion(missing), Answer::Yes);
+    app.dialogs.expectMessage(QStringLiteral("Uwaga"),
+                              differingQuestion({{reference[0], oldMalta}}), Answer::Yes);
+    // Without a callsign the fill asks for it.
+    app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
+                            QStringLiteral("Podaj swój znak:"), QStringLiteral("sp9xyz"));
+    app.main().Otwrz1Click();
+    EXPECT_EQ(app.state().callsign, "SP9XYZ");
+    EXPECT_EQ(app.main().windowTitle(), QStringLiteral("Aktualizacja podmiotów - pasmo 80M"));
+    EXPECT_EQ(app.dialogs.lastFileFilter, QStringLiteral("Pliki CSV |*.CSV|Wszystkie pliki|*.*"));
+    const AwardTables& t = app.state().tables;
+    EXPECT_EQ(t.entities[1][0], reference[0]); // moved back to the front with its slots
+    EXPECT_EQ(t.entities[1][callSlot(1)], "DL1AA");
+    EXPECT_EQ(lastOccupiedEntityRow(t), static_cast<int>(reference.size()));
+    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_EQ(app.main().StatusBar2->panelText(1), QStringLiteral("Modyfikacja"));
+}
+
+TEST(FileCommands, AnsweringNoTwiceLeavesTheFlagAsItWas) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    auto reference = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+    const std::string oldMalta = referenceLine(246, false, "ZZ", "Old Malta");
+    const QString path = writeStation(app, {oldMalta});
+    app.dialogs.expectOpen(path);
+    app.dialogs.expectMessage(QStringLiteral("Uwaga"),
+                              missingQuestion({reference.begin() + 1, reference.end()}),
+                              Answer::No);
+    app.dialogs.expectMessage(QStringLiteral("Uwaga"),
+                              differingQuestion({{reference[0], oldMalta}}), Answer::No);
+    app.main().Otwrz1Click();
+    EXPECT_EQ(app.state().tables.entities[1][0], oldMalta);
+    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.main().ComboBox1->isEnabled());
+}
+
+TEST(FileCommands, OpenOfAMissingFileKeepsTheChosenPath) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    const QString path = app.folder.path(QStringLiteral("nie-ma.csv"));
+    app.dialogs.expectOpen(path);
+    app.dialogs.expectMessage(QStringLiteral("Błąd"),
+                              QStringLiteral("Plik \"") + path +
+                                  QStringLiteral("\" nie został znaleziony!"));
+    app.main().Otwrz1Click();
+    EXPECT_EQ(app.state().stationPath, path);
+    EXPECT_FALSE(stationDataLoaded(app.state().tables));
+}
+
+TEST(FileCommands, SaveThenOpenGivesTheSameTables) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.state().tables.entities[2][callSlot(4)] = "W2XX";
+    app.state().tables.zones[5][verificationSlot(0)] = "2025-01-01";
+    const QString path = app.folder.path(QStringLiteral("r.csv"));
+    app.dialogs.expectSave(path);
+    expectSaved(app);
+    app.main().Zapiszjako1Click();
+    const AwardTables saved = app.state().tables;
+    app.state().tables.clear();
+    app.dialogs.expectOpen(path);
+    app.main().Otwrz1Click();
+    EXPECT_EQ(app.state().tables.entities, saved.entities);
+    EXPECT_EQ(app.state().tables.zones, saved.zones);
+}
+
+TEST(FileCommands, LinesBeyondTheTablesAreReported) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    std::vector<std::string> lines{"header"};
+    for (int i = 1; i <= 502; ++i)
+        lines.push_back("xxx| |P    |x" + std::to_string(i) + ";");
+    const auto reference = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+    app.folder.write(QStringLiteral("big.csv"), lines);
+    app.dialogs.expectOpen(app.folder.path(QStringLiteral("big.csv")));
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), overflowMessage(LoadOverflow{2, 0}));
+    app.dialogs.expectMessage(QStringLiteral("Uwaga"), missingQuestion(reference), Answer::No);
+    app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
+                            QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
+    app.main().Otwrz1Click();
+    EXPECT_EQ(app.main().grid().cache().highestIndex(), 500);
+}
+
+} // namespace
+} // namespace zef
