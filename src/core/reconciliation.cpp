@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+#include <unordered_map>
+
 namespace zef {
 
 namespace {
@@ -20,22 +22,20 @@ int rowWithNumber(const AwardTables& tables, const std::string& line) {
 
 Reconciliation compareWithReference(const AwardTables& tables,
                                     const std::vector<std::string>& referenceLines) {
+    // The scan of the rows for each reference line stops at the first row
+    // with its ADIF number (an exact match has that number too), so the first
+    // row of each number decides.
+    std::unordered_map<std::string, int> firstRowOfNumber;
+    for (int r = 1; r <= kEntityRows; ++r)
+        if (const std::string& line = tables.entities[r][0]; !line.empty())
+            firstRowOfNumber.try_emplace(referenceNumber(line), r);
     Reconciliation result;
     for (const auto& reference : referenceLines) {
-        bool found = false;
-        for (int r = 1; r <= kEntityRows && !found; ++r) {
-            const std::string& line = tables.entities[r][0];
-            if (line.empty())
-                continue;
-            if (line == reference) {
-                found = true;
-            } else if (referenceNumber(line) == referenceNumber(reference)) {
-                result.differing.push_back({reference, line});
-                found = true;
-            }
-        }
-        if (!found)
+        const auto found = firstRowOfNumber.find(referenceNumber(reference));
+        if (found == firstRowOfNumber.end())
             result.missing.push_back(reference);
+        else if (const std::string& line = tables.entities[found->second][0]; line != reference)
+            result.differing.push_back({reference, line});
     }
     return result;
 }

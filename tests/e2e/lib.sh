@@ -1,0 +1,76 @@
+# Helpers for the end-to-end scenarios: a private X display, a program folder
+# of its own (the executable with its files beside it) and xdotool.
+set -euo pipefail
+
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 77
+
+BINARY="$1"
+SOURCE_DIR="$2"
+WORK="$(mktemp -d)"
+PROGRAM_DIR="$WORK/program"
+mkdir -p "$PROGRAM_DIR"
+cp "$BINARY" "$PROGRAM_DIR/zefirant"
+ARTEFACTS="${E2E_ARTEFACTS:-$WORK}"
+
+DISPLAY_NUMBER=$(( 200 + RANDOM % 300 ))
+export DISPLAY=":$DISPLAY_NUMBER"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+APP_PID=""
+
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+with_reference_files() {
+    cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" \
+       "$SOURCE_DIR/data/zefirant.jpg" "$PROGRAM_DIR/"
+}
+
+start_program() {
+    (cd "$PROGRAM_DIR" && exec ./zefirant "$@" >"$WORK/program.log" 2>&1) &
+    APP_PID=$!
+}
+
+# Waits for a window whose title matches the pattern; prints its id.
+wait_window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    echo "no window matching '$1'" >&2
+    return 1
+}
+
+# Waits for the program to end; fails when it does not within the time given.
+wait_exit() {
+    for _ in $(seq "${1:-50}"); do
+        kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }
+        sleep 0.1
+    done
+    echo "program did not end" >&2
+    return 1
+}
+
+# Keys go to the window under the pointer: there is no window manager.
+point_at() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + 30)) $((Y + 60))
+}
+
+screenshot() {
+    command -v import >/dev/null && import -window root "$ARTEFACTS/$1.png" 2>/dev/null || true
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    cat "$WORK/program.log" >&2 || true
+    exit 1
+}
