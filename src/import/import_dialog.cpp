@@ -76,7 +76,7 @@ private:
 } // namespace
 
 TForm7::TForm7(Context& context) : QDialog(context.forms.form1), ctx_(context) {
-    setObjectName(QStringLiteral("TForm7"));
+    setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Importowanie danych z pliku ADIF"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
