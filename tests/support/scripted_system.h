@@ -3,6 +3,7 @@
 
 #include "platform/system.h"
 
+#include <functional>
 #include <vector>
 
 namespace zef::test {
@@ -15,6 +16,8 @@ public:
     int captionPoints = 9;
     Version programVersion{3, 0, 1, 7};
     std::vector<QUrl> opened;
+    // Runs where the program lets pending events through, e.g. during a long task.
+    std::function<void()> onProcessEvents;
 
     QDate today() override { return date; }
     QString shortDate(const QDate& d) override { return d.toString(QStringLiteral("dd.MM.yyyy")); }
@@ -22,7 +25,10 @@ public:
     int captionFontPointSize() override { return captionPoints; }
     Version version() override { return programVersion; }
     void shellOpen(const QUrl& url) override { opened.push_back(url); }
-    void processEvents() override {}
+    void processEvents() override {
+        if (onProcessEvents)
+            onProcessEvents();
+    }
 
 private:
     QString folder_;
