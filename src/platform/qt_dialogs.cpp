@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -72,6 +73,9 @@ Answer QtDialogs::messageBox(const QString& text, const QString& caption, Button
         box.setDefaultButton(defaultNo ? no : yes);
         box.setEscapeButton(cancel != nullptr ? cancel : no);
     }
+    // The program's texts are laid out in lines of their own; Qt would wrap them again.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setWordWrap(false);
     box.exec();
     const auto* clicked = box.clickedButton();
     if (clicked == yes && yes != nullptr)
