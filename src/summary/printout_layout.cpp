@@ -19,11 +19,10 @@ const std::string kEmptyZoneLine = "|           |                        | | | |
 
 constexpr int kTopOfTables = 250;
 constexpr int kLineStep = 25;
-constexpr int kPageOneBottom = 3225;
 constexpr int kZoneLinesPerTable = 14;
 
 int tableX(int t) {
-    return 100 + 750 * t;
+    return 100 + kTableSpacing * t;
 }
 
 void add(PrintPage& page, int x, int y, std::string text) {
@@ -110,7 +109,7 @@ int pageTwoZoneTop(int rowsPerTable) {
 PrintPage printoutPageOne(const AwardTables& tables, const PrintoutHeader& header) {
     PrintPage page;
     addHeader(page, header);
-    addEntityFrames(page, kPageOneBottom);
+    addEntityFrames(page, kLayoutHeight);
     for (int t = 0; t < 3; ++t)
         for (int r = 1; r <= kPageOneRowsPerTable; ++r)
             add(page, tableX(t), entityLineY(r),

@@ -12,6 +12,11 @@
 namespace zef {
 
 constexpr int kLayoutWidth = 2398;
+// The lowest line of either page: the bottom rule of page 1.
+constexpr int kLayoutHeight = 3225;
+// Tables stand this far apart; each of their lines is this many characters.
+constexpr int kTableSpacing = 750;
+constexpr int kTableLineChars = 48;
 constexpr int kHeaderPointSize = 10;
 constexpr int kCallsignPointSize = 16; // bold
 constexpr int kTablePointSize = 6;
