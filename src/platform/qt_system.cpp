@@ -12,7 +12,11 @@ QDate QtSystem::today() {
 }
 
 QString QtSystem::shortDate(const QDate& date) {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    // A desktop without a language setting gets the program's own, Polish.
+    QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Polish, QLocale::Poland);
+    return locale.toString(date, QLocale::ShortFormat);
 }
 
 QString QtSystem::executableDir() {
