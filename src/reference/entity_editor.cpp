@@ -108,7 +108,9 @@ TFPodmioty::TFPodmioty(Context& context) : QDialog(context.forms.form1), ctx_(co
     layOutControls();
 
     connect(ListBox1, &QListWidget::itemClicked, this, &TFPodmioty::ListBox1Click);
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &TFPodmioty::ListBox1Click);
+    // A selection by the keys counts as a click; the current line the list
+    // sets itself on getting the focus is no choice.
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TFPodmioty::ListBox1Click);
     connect(Button1, &QPushButton::clicked, this, &TFPodmioty::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TFPodmioty::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TFPodmioty::Button4Click);
@@ -242,7 +244,8 @@ void TFPodmioty::showError(const QString& text) {
 }
 
 void TFPodmioty::ListBox1Click() {
-    const int row = ListBox1->currentRow();
+    const QListWidgetItem* item = ListBox1->currentItem();
+    const int row = item != nullptr && item->isSelected() ? ListBox1->currentRow() : -1;
     if (row < 0 || static_cast<std::size_t>(row) >= lines_.size()) {
         showError(QStringLiteral("Wybierz podmiot DXCC do aktualizacji!"));
         return;

@@ -87,6 +87,14 @@ TEST_F(EntityEditor, OpeningReadsTheFileAndStartsInEditMode) {
     EXPECT_EQ(dialog.Label5->text(), QStringLiteral("340/401"));
     EXPECT_FALSE(dialog.newEntityMode());
     EXPECT_TRUE(dialog.Edit1->isReadOnly());
+
+    // The current line the list takes with the focus is no choice; a click
+    // with nothing selected asks for one.
+    dialog.ListBox1->selectionModel()->setCurrentIndex(dialog.ListBox1->model()->index(0, 0),
+                                                       QItemSelectionModel::NoUpdate);
+    EXPECT_TRUE(dialog.Edit1->text().isEmpty());
+    app.dialogs.expectMessage(kError, QStringLiteral("Wybierz podmiot DXCC do aktualizacji!"));
+    dialog.ListBox1Click();
 }
 
 TEST_F(EntityEditor, SearchByNumber) {
@@ -166,17 +174,15 @@ TEST_F(EntityEditor, EditsCarryTheBandSlotsAlong) {
     EXPECT_EQ(row(3)[verificationSlot(1)], "2026-01-02");
     EXPECT_EQ(row(4)[0], referenceLine(281, false, "EA", "Spain"));
     EXPECT_TRUE(row(4)[callSlot(1)].empty());
-}
 
-TEST_F(EntityEditor, TickingDeletedMarksLineAndRow) {
-    TFPodmioty& dialog = open();
+    // "Deleted" marks line and row and lowers the active count.
     EXPECT_EQ(dialog.Label5->text(), QStringLiteral("5/6"));
-    choose(2);
+    choose(3);
     dialog.CheckBox1->setChecked(true);
     ASSERT_TRUE(save(kModified));
-    EXPECT_EQ(fileLines()[2], entityFileLine(281, true, "EA", "Spain"));
+    EXPECT_EQ(fileLines()[3], entityFileLine(281, true, "EA", "Spain"));
     EXPECT_EQ(dialog.Label5->text(), QStringLiteral("4/6"));
-    EXPECT_TRUE(isDeleted(row(3)));
+    EXPECT_TRUE(isDeleted(row(4)));
 }
 
 TEST_F(EntityEditor, BackupChainOverThreeSaves) {
@@ -222,54 +228,43 @@ TEST_F(EntityEditor, EntryFieldsTakeOnlyWhatTheFileCanHold) {
     EXPECT_EQ(dialog.Edit2->text(), QStringLiteral("VP2E"));
 }
 
-TEST_F(EntityEditor, DuplicateNumberIsRefusedOnLeavingTheFieldAndAtSave) {
-    TFPodmioty& dialog = open();
-    dialog.Button3Click();
-    type(dialog.Edit1, QStringLiteral("2"));
-    app.dialogs.expectMessage(kError,
-                              QStringLiteral("Podmiot o takim numerze już istnieje w bazie!"));
-    dialog.Edit1Exit();
-    EXPECT_EQ(dialog.ListBox1->currentRow(), 1);
-    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("2"));
-
-    // Choosing a line keeps new-entity mode; saving it would add a second 246.
-    const std::string before = file();
-    choose(0);
-    EXPECT_TRUE(dialog.newEntityMode());
-    app.dialogs.expectMessage(kError,
-                              QStringLiteral("Podmiot o takim numerze już istnieje w bazie!"));
-    EXPECT_FALSE(dialog.Button4Click());
-    EXPECT_EQ(file(), before);
-    EXPECT_EQ(row(7)[0], "");
-}
-
-TEST_F(EntityEditor, EditWithoutAChosenEntityIsRefused) {
+// Each refusal keeps file, table and the user's input as they were.
+TEST_F(EntityEditor, RefusedSavesChangeNothing) {
     TFPodmioty& dialog = open();
     const std::string before = file();
+    const QString duplicate = QStringLiteral("Podmiot o takim numerze już istnieje w bazie!");
+
+    // Edit mode with no entity chosen would add a line with a blank number.
     type(dialog.Edit2, QStringLiteral("K"));
     type(dialog.Edit3, QStringLiteral("Nowhere"));
     app.dialogs.expectMessage(kError, QStringLiteral("Wybierz podmiot DXCC do aktualizacji!"));
     EXPECT_FALSE(dialog.Button4Click());
-    EXPECT_EQ(file(), before);
-    EXPECT_EQ(dialog.ListBox1->count(), 6);
-}
 
-TEST_F(EntityEditor, FullTableRefusesANewEntity) {
+    // A listed number is refused on leaving the field, and again at the save,
+    // which choosing a line after "Nowy podmiot" would otherwise reach.
+    dialog.Button3Click();
+    type(dialog.Edit1, QStringLiteral("2"));
+    app.dialogs.expectMessage(kError, duplicate);
+    dialog.Edit1Exit();
+    EXPECT_EQ(dialog.ListBox1->currentRow(), 1);
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("2"));
+    choose(0);
+    EXPECT_TRUE(dialog.newEntityMode());
+    app.dialogs.expectMessage(kError, duplicate);
+    EXPECT_FALSE(dialog.Button4Click());
+
+    // A full table takes no new entity: nothing is pushed out.
     for (int r = 7; r <= kEntityRows; ++r)
         row(r)[0] = referenceLine(500 + r, false, "ZZZ", "Filler");
     const auto tablesBefore = app.state().tables.entities;
-    TFPodmioty& dialog = open();
-    const std::string before = file();
-    dialog.Button3Click();
     type(dialog.Edit1, QStringLiteral("5"));
-    type(dialog.Edit2, QStringLiteral("A"));
-    type(dialog.Edit3, QStringLiteral("Test"));
     app.dialogs.expectMessage(kError, QStringLiteral("Baza podmiotów jest pełna (500 podmiotów)!\n"
                                                      "Nowego podmiotu nie można dodać."));
     EXPECT_FALSE(dialog.Button4Click());
     EXPECT_EQ(app.state().tables.entities, tablesBefore);
     EXPECT_EQ(file(), before);
-    EXPECT_EQ(dialog.Edit3->text(), QStringLiteral("Test"));
+    EXPECT_EQ(dialog.Edit3->text(), QStringLiteral("Military Order of Malta"));
+    EXPECT_EQ(dialog.ListBox1->count(), 6);
 }
 
 TEST_F(EntityEditor, EntityWithoutRowChangesTheFileOnly) {
