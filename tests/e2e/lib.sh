@@ -65,6 +65,15 @@ point_at() {
     xdotool mousemove $((X + 30)) $((Y + 60))
 }
 
+# "Plik", then its last item "&Koniec"; the program must end.
+close_through_menu() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + 20)) $((Y + 10)) click 1
+    sleep 0.5
+    xdotool key Up Return
+    wait_exit || fail "close"
+}
+
 screenshot() {
     command -v import >/dev/null && import -window root "$ARTEFACTS/$1.png" 2>/dev/null || true
 }

@@ -17,11 +17,7 @@ printf '[Konfiguracja]\r\nZnak=SP9XYZ\r\nPlik=%s\r\n' "$station" >"$PROGRAM_DIR/
 start_program
 main=$(wait_window '^Zestawienie podmiotów - pasmo 80M') || fail "station not loaded"
 screenshot loaded_station
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-sleep 0.5
-xdotool key Up Return
-wait_exit || fail "close"
+close_through_menu "$main"
 grep -q "^Plik=$station" "$PROGRAM_DIR/zefirant.ini" || fail "Plik"
 grep -q '^Znak=SP9XYZ' "$PROGRAM_DIR/zefirant.ini" || fail "Znak"
 grep -q '^Wszystkie=1' "$PROGRAM_DIR/zefirant.ini" || fail "views"
