@@ -65,13 +65,18 @@ point_at() {
     xdotool mousemove $((X + 30)) $((Y + 60))
 }
 
-# "Plik", then its last item "&Koniec"; the program must end.
+# "Plik", then its last item "&Koniec"; the program must end. A busy
+# machine may open the menu late, so the steps are tried again.
 close_through_menu() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-    sleep 0.5
-    xdotool key Up Return
-    wait_exit || fail "close"
+    for _ in 1 2 3; do
+        xdotool mousemove $((X + 20)) $((Y + 10)) click 1
+        sleep 1
+        xdotool key Up Return
+        wait_exit 30 2>/dev/null && return 0
+        xdotool key Escape Escape
+    done
+    fail "close"
 }
 
 screenshot() {
