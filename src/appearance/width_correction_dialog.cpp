@@ -1,10 +1,74 @@
 #include "appearance/width_correction_dialog.h"
 
+#include "appearance/display_rules.h"
+#include "core/text.h"
+#include "mainwindow/main_window.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <limits>
+
 namespace zef {
 
 TFkorekcja::TFkorekcja(Context& context) : ctx_(context) {
     setObjectName(QStringLiteral("TFkorekcja"));
     setWindowTitle(QStringLiteral("Korekta wyświetlania"));
+
+    SpinEdit1 = new QSpinBox(this);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    // Plain digits and "-" in every locale, as the correction is read back.
+    SpinEdit1->setLocale(QLocale::c());
+    // No limits: a correction may be any whole number, negative too.
+    SpinEdit1->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    SpinEdit1->setValue(0);
+    QFont digits(QStringLiteral("Arial"));
+    digits.setPixelSize(26);
+    digits.setBold(true);
+    SpinEdit1->setFont(digits);
+    SpinEdit1->setFixedWidth(130);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(16, 14, 16, 14);
+    row->setSpacing(16);
+    row->addWidget(SpinEdit1);
+    row->addWidget(Button1);
+    setFixedSize(sizeHint());
+
+    // The spin box reports its steps; its editor also the texts that are no
+    // number yet ("-", empty), which count as a correction of 0.
+    connect(SpinEdit1, &QSpinBox::textChanged, this, &TFkorekcja::SpinEdit1Change);
+    connect(SpinEdit1->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            &TFkorekcja::SpinEdit1Change);
+    connect(Button1, &QPushButton::clicked, this, &TFkorekcja::Button1Click);
+}
+
+void TFkorekcja::showOver(const QWidget& owner) {
+    if (!isVisible())
+        move(owner.frameGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFkorekcja::SpinEdit1Change() {
+    // Both signals report a typed number; it is one change.
+    if (SpinEdit1->text() == handledText_)
+        return;
+    handledText_ = SpinEdit1->text();
+    const int correction = widthCorrectionFromText(fromQt(handledText_));
+    ctx_.state.widthCorrection = correction;
+    TForm1& main = *ctx_.forms.form1;
+    main.requestSize(saturatedWidth(static_cast<long long>(main.width()) + correction),
+                     main.height());
+}
+
+void TFkorekcja::Button1Click() {
+    close();
 }
 
 } // namespace zef

@@ -1,8 +1,13 @@
 #pragma once
+// TFkorekcja, "Korekta wyświetlania": the width correction of the main
+// window, shown beside it without blocking it; every change applies at once.
 
 #include "app/context.h"
 
 #include <QDialog>
+
+class QPushButton;
+class QSpinBox;
 
 namespace zef {
 
@@ -11,8 +16,18 @@ class TFkorekcja : public QDialog {
 public:
     explicit TFkorekcja(Context& context);
 
+    // Shows the dialog over `owner` (where it stands when already shown).
+    void showOver(const QWidget& owner);
+
+    void SpinEdit1Change();
+    void Button1Click();
+
+    QSpinBox* SpinEdit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+
 private:
     Context& ctx_;
+    QString handledText_ = QStringLiteral("0");
 };
 
 } // namespace zef

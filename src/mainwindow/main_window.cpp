@@ -1,5 +1,6 @@
 #include "mainwindow/main_window.h"
 
+#include "appearance/display_rules.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
 
@@ -70,6 +71,7 @@ TForm1::TForm1(Context& context) : ctx_(context) {
     setCentralWidget(central);
     buildMenu();
     connectGrid();
+    holdWidth(allowedMainWindowWidth(StringGrid1->columnSum(), ctx_.state.widthCorrection));
 }
 
 TForm1::~TForm1() = default;

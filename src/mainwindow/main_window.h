@@ -82,6 +82,13 @@ public:
     bool StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift);
     void StringGrid1SelectCell(int column, int row);
 
+    // The resize rule: lays out the status bars for the present width and
+    // turns the proposed width into the one the grid's columns allow.
+    bool FormCanResize(int& newWidth, int& newHeight);
+    // A resize by the program; it passes through the resize rule, and a
+    // request for the present size is no resize at all.
+    void requestSize(int newWidth, int newHeight);
+
     // Shared with the other windows
     void gridFill();
     void loadStationFile();
@@ -161,6 +168,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildToolBar(QWidget* parent);
@@ -184,11 +192,15 @@ private:
     void ctrlSave();
     void selectSummaryMode(SummaryMode mode);
     void restoreMenuChecks();
+    int resizeRule(int widthBefore);
+    void holdWidth(int allowedWidth);
 
     Context& ctx_;
     EntityGrid grid_;
     std::optional<QString> parameter_;
     bool activatedOnce_ = false;
+    // The font dialog's last confirmed choice in this run, if any.
+    std::optional<QFont> fontDialogChoice_;
 };
 
 } // namespace zef

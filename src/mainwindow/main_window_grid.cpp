@@ -29,8 +29,10 @@ void TForm1::connectGrid() {
     };
     StringGrid1->onSelectCell = [this](int column, int row) { StringGrid1SelectCell(column, row); };
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(StringGrid1->mapToGlobal(at)); });
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        // A scroll area reports the position in its viewport.
+        PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(at));
+    });
 }
 
 void TForm1::repaintGrid() {

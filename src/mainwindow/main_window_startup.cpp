@@ -1,6 +1,7 @@
 // Start-up, activation, the band/zone selector and closing of the main window.
 #include "mainwindow/main_window.h"
 
+#include "appearance/display_rules.h"
 #include "core/displayed_path.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
@@ -103,9 +104,9 @@ void TForm1::applySettings(const Settings& s) {
     StringGrid1->setColumnWidths(s.columnWidths);
     StringGrid1->setDefaultRowHeight(s.rowHeight);
     move(s.left, s.top);
-    resize(s.width, s.height);
+    requestSize(s.width, s.height);
     ctx_.state.widthCorrection = s.widthCorrection;
-    resize(width() + s.widthCorrection, height());
+    requestSize(saturatedWidth(static_cast<long long>(width()) + s.widthCorrection), height());
     bez_deleted_1->setChecked(s.hideDeleted);
     checkView(s.view);
 }

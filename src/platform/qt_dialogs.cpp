@@ -3,9 +3,11 @@
 #include "platform/filter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -116,12 +118,23 @@ std::optional<QColor> QtDialogs::chooseColour(const QColor& initial) {
 }
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, owner(), QString(),
-                                            QFontDialog::DontUseNativeDialog);
-    if (!ok)
+    QFontDialog dialog(initial, owner());
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // No effects: the program's fonts carry no underline or strike-out. Qt
+    // offers no option for it; the effects are the group with check boxes,
+    // and the sample beside it keeps the height it had next to them.
+    const auto groups = dialog.findChildren<QGroupBox*>();
+    for (auto* effects : groups) {
+        if (effects->findChildren<QCheckBox*>().isEmpty())
+            continue;
+        for (auto* sample : groups)
+            if (sample != effects)
+                sample->setMinimumHeight(effects->sizeHint().height());
+        effects->hide();
+    }
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font;
+    return dialog.selectedFont();
 }
 
 bool QtDialogs::print(QPrinter& printer) {
