@@ -12,11 +12,20 @@ mkdir -p "$PROGRAM_DIR"
 cp "$BINARY" "$PROGRAM_DIR/zefirant"
 ARTEFACTS="${E2E_ARTEFACTS:-$WORK}"
 
-DISPLAY_NUMBER=$(( 200 + RANDOM % 300 ))
-export DISPLAY=":$DISPLAY_NUMBER"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
+# A display of our own: another server (a developer's, another test's) may
+# hold any number, so a free one is tried until a server answers on it.
+XVFB_PID=""
 APP_PID=""
+for _ in $(seq 20); do
+    number=$(( 300 + RANDOM % 600 ))
+    [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$number"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
+    kill "$XVFB_PID" 2>/dev/null || true
+done
+xdpyinfo >/dev/null 2>&1 || { echo "no X display could be started" >&2; exit 1; }
 
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
@@ -24,8 +33,6 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
-
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 with_reference_files() {
     cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" \
@@ -85,6 +92,9 @@ screenshot() {
 
 fail() {
     echo "FAIL: $*" >&2
+    echo "windows:" >&2
+    xdotool search --name '.' getwindowname %@ >&2 2>/dev/null || true
+    screenshot "failed-$(basename "$0" .sh)"
     cat "$WORK/program.log" >&2 || true
     exit 1
 }
