@@ -1,6 +1,7 @@
 #include "mainwindow/status_panels.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 
 namespace zef {
 
@@ -16,10 +17,12 @@ StatusPanels::StatusPanels(const QString& name, int panelCount, int height, QWid
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setObjectName(QStringLiteral("%1_panel%2").arg(name).arg(i));
         label->setTextFormat(Qt::PlainText);
-        // The last panel takes what is left.
-        layout->addWidget(label, i + 1 == panelCount ? 1 : 0);
+        label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+        layout->addWidget(label);
         panels_.push_back(label);
     }
+    // The last panel takes what is left.
+    panels_.back()->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
 QString StatusPanels::panelText(int index) const {
@@ -28,6 +31,7 @@ QString StatusPanels::panelText(int index) const {
 
 void StatusPanels::setPanelText(int index, const QString& text) {
     panel(index)->setText(text);
+    fit(index);
 }
 
 int StatusPanels::panelWidth(int index) const {
@@ -35,7 +39,17 @@ int StatusPanels::panelWidth(int index) const {
 }
 
 void StatusPanels::setPanelWidth(int index, int width) {
-    panel(index)->setFixedWidth(width);
+    panel(index)->setMinimumWidth(width);
+    fit(index);
+}
+
+// A panel is as wide as set, or wider where its text needs it: a status
+// text is never cut. The last panel takes what is left.
+void StatusPanels::fit(int index) {
+    if (index + 1 == static_cast<int>(panels_.size()))
+        return;
+    QLabel* label = panel(index);
+    label->setMaximumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
 }
 
 void StatusPanels::setPanelAlignment(Qt::Alignment alignment) {

@@ -20,6 +20,8 @@ public:
     QLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
 
 private:
+    void fit(int index);
+
     std::vector<QLabel*> panels_;
 };
 
