@@ -1,6 +1,7 @@
 // The main window's commands that open the editing windows.
 #include "core/text.h"
 #include "editing/entry_dialog.h"
+#include "editing/submission_dialog.h"
 #include "editing/verification.h"
 #include "editing/verification_dialog.h"
 #include "mainwindow/main_window.h"
@@ -29,6 +30,15 @@ void TForm1::Weryfikacjadanych1Click() {
     ctx_.forms.form4->propose(toQt(verificationDateText(ctx_.system.today())));
 }
 
-void TForm1::Wyslij_daneClick() {}
+void TForm1::Wyslij_daneClick() {
+    if (!stationDataLoaded(ctx_.state.tables))
+        return;
+    if (ctx_.state.unsavedChanges) {
+        ctx_.dialogs.messageBox(QStringLiteral("Musisz najpierw zapisać zmiany!"),
+                                QStringLiteral("Niezapisane dane"), Buttons::Ok, Icon::Warning);
+        return;
+    }
+    ctx_.forms.fEmail->open(settingsFile());
+}
 
 } // namespace zef
