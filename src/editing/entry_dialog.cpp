@@ -1,10 +1,322 @@
 #include "editing/entry_dialog.h"
 
+#include "core/text.h"
+#include "editing/field_validators.h"
+#include "editing/verification.h"
+#include "mainwindow/grid_widget.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/status_panels.h"
+#include "summary/summary_window.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
 namespace zef {
 
-TForm2::TForm2(Context& context) : ctx_(context) {
+namespace {
+
+constexpr int kClientWidth = 300;
+constexpr int kClientHeight = 188;
+
+// The modified-data text this dialog writes, blanks as the users know it.
+const QString kModifiedText = QStringLiteral("   Modyfikacja");
+
+// A ";" would split the station data file's line: the call refuses it.
+const QString kRefusedInCall = QStringLiteral(";");
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+template <typename Widget, typename... Args>
+Widget* named(QWidget* parent, const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QFont editFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(10);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TForm2::TForm2(Context& context) : QDialog(context.forms.form1), ctx_(context) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Wprowadzanie danych"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(kClientWidth, kClientHeight);
+    buildControls();
+
+    connect(MaskEdit1, &QLineEdit::textChanged, this, &TForm2::MaskEdit1Change);
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    for (QObject* watched :
+         {static_cast<QObject*>(MaskEdit2), static_cast<QObject*>(MaskEdit1),
+          static_cast<QObject*>(RadioButton1), static_cast<QObject*>(RadioButton2)})
+        watched->installEventFilter(this);
+}
+
+void TForm2::buildControls() {
+    Panel1 = named<QFrame>(this, "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(8, 8, 284, 28);
+    QFont panelFont = font();
+    panelFont.setBold(true);
+    QPalette blue = Panel1->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    const std::pair<QLabel**, std::pair<const char*, QRect>> panelLabels[] = {
+        {&Label5, {"Label5", QRect(6, 5, 30, 18)}},
+        {&Label6, {"Label6", QRect(38, 5, 14, 18)}},
+        {&Label3, {"Label3", QRect(54, 5, 48, 18)}},
+        {&Label4, {"Label4", QRect(104, 5, 176, 18)}},
+    };
+    for (const auto& [label, place] : panelLabels) {
+        *label = named<QLabel>(Panel1, place.first);
+        (*label)->setGeometry(place.second);
+        (*label)->setFont(panelFont);
+        (*label)->setPalette(blue);
+    }
+
+    QPalette maroon = palette();
+    maroon.setColor(QPalette::Text, QColor(128, 0, 0));
+    Label1 = named<QLabel>(this, "Label1", QStringLiteral("Znak"));
+    Label1->setGeometry(8, 44, 158, 16);
+    MaskEdit2 = named<QLineEdit>(this, "MaskEdit2");
+    MaskEdit2->setGeometry(8, 61, 158, 24);
+    MaskEdit2->setMaxLength(kCallFieldLength);
+    callValidator_ = new TextFieldValidator(kRefusedInCall, true, MaskEdit2);
+    MaskEdit2->setValidator(callValidator_);
+    Label2 = named<QLabel>(this, "Label2", QStringLiteral("Data (rrrr-mm-dd)"));
+    Label2->setGeometry(180, 44, 112, 16);
+    MaskEdit1 = named<QLineEdit>(this, "MaskEdit1");
+    MaskEdit1->setGeometry(180, 61, 112, 24);
+    // Digits may be left out, as in "9999-99-99": the checks of "Zatwierdź"
+    // name what is missing.
+    MaskEdit1->setInputMask(QStringLiteral("0000-00-00;_"));
+    for (QLineEdit* edit : {MaskEdit2, MaskEdit1}) {
+        edit->setFont(editFont());
+        edit->setPalette(maroon);
+    }
+
+    GroupBox1 = named<QGroupBox>(this, "GroupBox1", QStringLiteral("Sposób potwierdzenia"));
+    GroupBox1->setGeometry(8, 98, 158, 82);
+    RadioButton1 = named<QRadioButton>(GroupBox1, "RadioButton1", QStringLiteral("QSL"));
+    RadioButton1->setGeometry(14, 24, 120, 20);
+    RadioButton2 = named<QRadioButton>(GroupBox1, "RadioButton2", QStringLiteral("LoTW"));
+    RadioButton2->setGeometry(14, 48, 120, 20);
+
+    Button1 = named<QPushButton>(this, "Button1", QStringLiteral("Zatwierdź"));
+    Button1->setGeometry(180, 102, 112, 25);
+    Button2 = named<QPushButton>(this, "Button2", QStringLiteral("Anuluj"));
+    Button2->setGeometry(180, 130, 112, 25);
+    Button3 = named<QPushButton>(this, "Button3", QStringLiteral("Weryfikuj"));
+    Button3->setGeometry(180, 158, 112, 25);
+
+    setTabOrder(MaskEdit2, MaskEdit1);
+    setTabOrder(MaskEdit1, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+    setTabOrder(RadioButton2, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+}
+
+void TForm2::FormCreate() {
+    if (ctx_.forms.form20 != nullptr)
+        ctx_.forms.form20->summaryRefresh();
+}
+
+void TForm2::restoreDesignedState() {
+    const QSignalBlocker quiet(MaskEdit1);
+    MaskEdit2->clear();
+    MaskEdit1->clear();
+    for (QLabel* label : {Label5, Label6, Label3, Label4})
+        label->clear();
+    RadioButton1->setChecked(true);
+    Button3->setEnabled(true);
+    MaskEdit2->setFocus();
+    FormCreate();
+}
+
+void TForm2::showForHighlightedRow() {
+    TForm1& main = *ctx_.forms.form1;
+    const GridModel& grid = main.grid().model();
+    if (!stationDataLoaded(ctx_.state.tables) || main.grid().lastPressedRow() == 0)
+        return;
+    editedRow_ = grid.highlightedRow();
+    // A line the grid shows empty (a view with nothing to show) holds no
+    // entity or zone to edit.
+    if (editedRow_ < 1 || editedRow_ > grid.lastRow() || !target().valid())
+        return;
+    restoreDesignedState();
+    const GridRow& row = grid.row(editedRow_);
+    if (!row[kVerificationColumn].empty()) {
+        ctx_.dialogs.messageBox(QStringLiteral("Nie można zmieniać zweryfikowanych danych!"),
+                                QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
+        return;
+    }
+    fillFrom(row);
+    centreOnMainWindow();
+    ctx_.dialogs.runModal(*this);
+}
+
+void TForm2::fillFrom(const GridRow& row) {
+    Label3->setText(toQt(row[kPrefixColumn]));
+    Label4->setText(toQt(row[kNameColumn]));
+    Label5->setText(toQt(row[kNumberColumn]));
+    Label6->setText(toQt(row[kDeletedColumn]));
+    MaskEdit2->setText(callValidator_->cleaned(toQt(row[kCallColumn])));
+    // Filling the date counts as a change of it, as it always has.
+    MaskEdit1->setText(toQt(row[kQsoDateColumn]));
+    (row[kConfirmationColumn] == "LoTW" ? RadioButton2 : RadioButton1)->setChecked(true);
+    Button3->setEnabled(!trim(callFieldText()).empty());
+    MaskEdit1->setCursorPosition(0);
+}
+
+// Typing then overwrites the date from its first digit on.
+void TForm2::focusDateField() {
+    MaskEdit1->setFocus();
+    MaskEdit1->setCursorPosition(0);
+}
+
+void TForm2::centreOnMainWindow() {
+    const QWidget* main = ctx_.forms.form1;
+    move(main->x() + (main->width() - width()) / 2, main->y() + (main->height() - height()) / 2);
+}
+
+EntryTarget TForm2::target() const {
+    const GridRow& row = ctx_.forms.form1->grid().model().row(editedRow_);
+    const bool zones = ctx_.state.zoneView();
+    return {zones, ctx_.state.band(), zones ? row[kPrefixColumn] : row[kNumberColumn]};
+}
+
+std::string TForm2::callFieldText() const {
+    return padRight(fromQt(MaskEdit2->text()), kCallFieldLength);
+}
+
+std::string TForm2::dateFieldText() const {
+    return fromQt(maskedFieldText(*MaskEdit1));
+}
+
+void TForm2::Button1Click() {
+    const std::string callField = callFieldText();
+    const std::string dateField = dateFieldText();
+    const EntryVerdict verdict = checkEntry(callField, dateField);
+    if (verdict.check != EntryCheck::Accepted) {
+        ctx_.dialogs.messageBox(verdict.message, QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
+        if (verdict.focusDate)
+            focusDateField();
+        return;
+    }
+    TForm1& main = *ctx_.forms.form1;
+    EntityGrid& grid = main.grid();
+    const EntryTarget where = target();
+    const Entry entry = entryFromFields(callField, dateField, RadioButton1->isChecked());
+    GridRow& row = grid.model().row(editedRow_);
+    const GridRow before = row;
+    storeInGridRow(row, entry);
+    storeInTables(ctx_.state.tables, where, entry);
+    storeInCache(grid.cache(), where, entry);
+    adjustCounters(grid.counters(), before, row);
+    // Every store is a change to save, whether or not a counter moved.
+    main.markModified(kModifiedText);
+    writeCounterPanels();
+    main.repaintGrid();
+    ctx_.forms.form20->summaryRefresh();
+    accept();
+}
+
+// Panel 1 (verified) cannot change here: verified slots are not edited.
+void TForm2::writeCounterPanels() {
+    TForm1& main = *ctx_.forms.form1;
+    const auto texts = main.grid().statusPanels();
+    for (int panel : {2, 0, 3})
+        main.StatusBar1->setPanelText(panel, texts[static_cast<std::size_t>(panel)]);
+}
+
+void TForm2::Button2Click() {
+    reject();
+}
+
+void TForm2::reject() {
+    TForm1& main = *ctx_.forms.form1;
+    if (editedRow_ >= 1)
+        main.StringGrid1->selectCell(editedRow_, main.grid().model().currentColumn());
+    QDialog::reject();
+}
+
+void TForm2::Button3Click() {
+    TForm1& main = *ctx_.forms.form1;
+    stampVerification(ctx_.state.tables, target(), verificationDateText(ctx_.system.today()));
+    // A stamped date must not be lost on closing without a question.
+    main.markModified(kModifiedText);
+    main.gridFill();
+    accept();
+}
+
+void TForm2::MaskEdit1Change() {
+    ctx_.forms.form1->markModified(kModifiedText);
+}
+
+bool TForm2::MaskEdit2KeyPress(int key) {
+    if (isEnter(key)) {
+        focusDateField();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        Button2Click();
+        return true;
+    }
+    return false;
+}
+
+bool TForm2::MaskEdit1KeyPress(int key) {
+    if (!isEnter(key))
+        return false;
+    (RadioButton2->isChecked() ? RadioButton2 : RadioButton1)->setFocus();
+    return true;
+}
+
+bool TForm2::RadioButtonKeyPress(int key) {
+    if (isEnter(key)) {
+        Button1Click();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        Button2Click();
+        return true;
+    }
+    return false;
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == MaskEdit2 && MaskEdit2KeyPress(key))
+            return true;
+        if (watched == MaskEdit1 && MaskEdit1KeyPress(key))
+            return true;
+        if ((watched == RadioButton1 || watched == RadioButton2) && RadioButtonKeyPress(key))
+            return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && watched == RadioButton1) {
+        Button1Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace zef

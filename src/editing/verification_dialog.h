@@ -1,8 +1,13 @@
 #pragma once
+// TForm4, "Data weryfikacji": proposes the verification date and, on "OK",
+// stamps it on every slot that waits for verification. Modeless.
 
 #include "app/context.h"
 
 #include <QDialog>
+
+class QLineEdit;
+class QPushButton;
 
 namespace zef {
 
@@ -10,6 +15,21 @@ class TForm4 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm4(Context& context);
+
+    // Shows the dialog with `date` proposed and the focus on "OK".
+    void propose(const QString& date);
+
+    void Button1Click();
+    void Button2Click();
+    // Enter runs "OK"; true when the key was taken.
+    bool Edit1KeyPress(int key);
+
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Context& ctx_;

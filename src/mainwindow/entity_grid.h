@@ -31,6 +31,8 @@ public:
     GridCache& cache() { return cache_; }
     const GridCache& cache() const { return cache_; }
     const StatusCounters& counters() const { return counters_; }
+    // The data entry dialog moves the counters by its own change.
+    StatusCounters& counters() { return counters_; }
     // StatusBar1 panels 0..3.
     std::array<QString, 4> statusPanels() const { return statusPanelTexts(counters_); }
 

@@ -1,0 +1,141 @@
+#include "editing/entry_rules.h"
+
+#include "core/text.h"
+
+#include <optional>
+
+namespace zef {
+
+namespace {
+
+bool blank(const std::string& s) {
+    return s.find_first_not_of(' ') == std::string::npos;
+}
+
+// Leading blanks are allowed, as the conversion has always allowed them;
+// a blank after a digit is not.
+std::optional<long long> wholeNumber(const std::string& s) {
+    return parseInteger(trimLeft(s));
+}
+
+EntryVerdict refused(EntryCheck check, QString message, bool focusDate) {
+    return {check, std::move(message), focusDate};
+}
+
+QString notANumber(const std::string& text) {
+    return QStringLiteral("'%1' nie jest prawidłową wartością całkowitą.").arg(toQt(text));
+}
+
+const QString kBadDate = QStringLiteral("Wprowadź poprawną datę łączności!");
+
+} // namespace
+
+EntryVerdict checkEntry(const std::string& callField, const std::string& dateField) {
+    if (callField != kEmptyCallField && dateField == kEmptyDateField)
+        return refused(EntryCheck::MissingDate, QStringLiteral("Wprowadź datę łączności!"), true);
+    const std::string day = mid(dateField, 9, 10);
+    const std::string month = mid(dateField, 6, 7);
+    if (blank(day))
+        return refused(EntryCheck::MissingDay, QStringLiteral("Wprowadź dzień łączności!"), false);
+    if (blank(month))
+        return refused(EntryCheck::MissingMonth, QStringLiteral("Wprowadź miesiąc łącznosci!"),
+                       false);
+    if (blank(mid(dateField, 1, 4)))
+        return refused(EntryCheck::MissingYear, QStringLiteral("Wprowadź rok łącznosci!"), false);
+    const auto dayNumber = wholeNumber(day);
+    if (!dayNumber)
+        return refused(EntryCheck::NotANumber, notANumber(day), true);
+    if (*dayNumber > 31)
+        return refused(EntryCheck::ImpossibleDay, kBadDate, true);
+    const auto monthNumber = wholeNumber(month);
+    if (!monthNumber)
+        return refused(EntryCheck::NotANumber, notANumber(month), true);
+    if (*monthNumber > 12)
+        return refused(EntryCheck::ImpossibleMonth, kBadDate, true);
+    return {};
+}
+
+Entry entryFromFields(const std::string& callField, const std::string& dateField, bool qsl) {
+    return {trim(callField), dateField, qsl ? "QSL" : "LoTW"};
+}
+
+void storeInGridRow(GridRow& row, const Entry& entry) {
+    row[kCallColumn] = entry.call;
+    row[kQsoDateColumn] = entry.call.empty() ? std::string() : entry.date;
+    row[kConfirmationColumn] = entry.call.empty() ? std::string() : entry.confirmation;
+}
+
+namespace {
+
+Row* targetRow(AwardTables& tables, const EntryTarget& target) {
+    if (!target.valid())
+        return nullptr;
+    if (target.zoneView) {
+        for (int r = 1; r <= kZoneRows; ++r)
+            if (zoneNumber(tables.zones[r][0]) == target.key)
+                return &tables.zones[r];
+        return nullptr;
+    }
+    for (int r = 1; r <= kEntityRows; ++r)
+        if (referenceNumber(tables.entities[r][0]) == target.key)
+            return &tables.entities[r];
+    return nullptr;
+}
+
+} // namespace
+
+// Only the first row with the key is changed, also when the call is removed:
+// two entities sharing a number must not both lose their slot.
+bool storeInTables(AwardTables& tables, const EntryTarget& target, const Entry& entry) {
+    Row* row = targetRow(tables, target);
+    if (row == nullptr)
+        return false;
+    const int b = target.band;
+    (*row)[callSlot(b)] = entry.call;
+    if (entry.call.empty()) {
+        (*row)[qsoDateSlot(b)].clear();
+        (*row)[confirmationSlot(b)].clear();
+        (*row)[verificationSlot(b)].clear();
+    } else {
+        (*row)[qsoDateSlot(b)] = entry.date;
+        (*row)[confirmationSlot(b)] = entry.confirmation;
+    }
+    return true;
+}
+
+bool storeInCache(GridCache& cache, const EntryTarget& target, const Entry& entry) {
+    if (!target.valid())
+        return false;
+    const int keyColumn = target.zoneView ? kPrefixColumn : kNumberColumn;
+    for (int r = 1; r <= cache.highestIndex(); ++r) {
+        GridRow& cells = cache.entry(r);
+        if (cells[keyColumn] == target.key) {
+            storeInGridRow(cells, entry);
+            return true;
+        }
+    }
+    return false;
+}
+
+void adjustCounters(StatusCounters& counters, const GridRow& before, const GridRow& after) {
+    StatusCounters was;
+    was.add(before);
+    StatusCounters is;
+    is.add(after);
+    counters.verifiedCurrent += is.verifiedCurrent - was.verifiedCurrent;
+    counters.verifiedAll += is.verifiedAll - was.verifiedAll;
+    counters.toVerifyCurrent += is.toVerifyCurrent - was.toVerifyCurrent;
+    counters.toVerifyAll += is.toVerifyAll - was.toVerifyAll;
+    counters.qsl += is.qsl - was.qsl;
+    counters.lotw += is.lotw - was.lotw;
+}
+
+bool stampVerification(AwardTables& tables, const EntryTarget& target, const std::string& date) {
+    Row* row = targetRow(tables, target);
+    if (row == nullptr)
+        return false;
+    (*row)[verificationSlot(target.band)] = date;
+    return true;
+}
+
+} // namespace zef
