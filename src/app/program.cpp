@@ -12,6 +12,8 @@
 #include "reference/entity_editor.h"
 #include "summary/summary_window.h"
 
+#include <QWidget>
+
 namespace zef {
 
 namespace {
@@ -27,7 +29,13 @@ Window* create(std::vector<std::unique_ptr<QObject>>& windows, Context& context)
 Program::Program(Dialogs& dialogs, System& system, std::optional<QString> parameter)
     : context{state, dialogs, system, {}}, parameter_(std::move(parameter)) {}
 
+// Windows are hidden first, so none of them closes (and asks or writes
+// settings) while the others are already gone; then they go in reverse order
+// of creation, the dialogs owned by the main window before it.
 Program::~Program() {
+    for (auto& window : windows_)
+        if (auto* widget = qobject_cast<QWidget*>(window.get()))
+            widget->hide();
     while (!windows_.empty())
         windows_.pop_back();
 }
