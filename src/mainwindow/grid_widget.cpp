@@ -105,7 +105,7 @@ GridWidget::GridWidget(EntityGrid& grid, const AppState& state, QWidget* parent)
     p.setColor(QPalette::Base, QColor(228, 245, 226));
     setPalette(p);
     QFont gridFont(QStringLiteral("Arial"));
-    gridFont.setPixelSize(13);
+    gridFont.setPointSize(10); // 13 pixels high on a 96 dpi screen
     gridFont.setBold(true);
     setFont(gridFont);
     setDefaultRowHeight(21);

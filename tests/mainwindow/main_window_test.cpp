@@ -88,6 +88,9 @@ TEST(MainWindow, FirstCloseWritesTheSettingsAndEnds) {
     EXPECT_TRUE(app.main().FormCloseQuery());
     const ProfileFile ini(app.folder.path(QStringLiteral("zefirant.ini")));
     EXPECT_EQ(ini.readInt("Tabela", "Szerokosc nazwy", 0), 167);
+    EXPECT_EQ(ini.readString("Tabela", "Czcionka", ""), "Arial");
+    EXPECT_EQ(ini.readInt("Tabela", "Wielkosc czcionki", 0), 10);
+    EXPECT_EQ(ini.readString("Tabela", "Grubosc czcionki", ""), "1");
     EXPECT_EQ(ini.readInt("Tabela", "X", -1), 0);
     EXPECT_EQ(ini.readInt("Tabela", "Y", -1), 226);
     EXPECT_EQ(ini.readString("Konfiguracja", "E-mail", ""), "weryfikacja@zefirant.pl");
