@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# The typical road as a user drives it; the steps and checks are in Python.
+source "$(dirname "$0")/lib.sh"
+command -v python3 >/dev/null || exit 77
+python3 "$(dirname "$0")/typical_road.py" "$BINARY" "$SOURCE_DIR"
