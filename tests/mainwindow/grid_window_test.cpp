@@ -1,0 +1,129 @@
+// The entity grid as the main window drives it: header clicks, views and
+// their menu items, the keys, and the search dialog.
+#include "mainwindow/main_window.h"
+
+#include "mainwindow/search_dialog.h"
+#include "mainwindow/status_panels.h"
+#include "support/test_program.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+using test::TestProgram;
+
+const QString kNothingToShow = QStringLiteral("Brak elementów do wyświetlenia!");
+
+TEST(GridWindow, HeaderClicksSetDirectionAndThePrefixPrompt) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.StringGrid1MouseDown(Qt::LeftButton, 0, 2);
+    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Malejąco"));
+    EXPECT_FALSE(m.Label1->isEnabled());
+    EXPECT_EQ(m.grid().model().cell(2, 1), "ZA");
+    m.StringGrid1MouseDown(Qt::LeftButton, 0, 2);
+    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_TRUE(m.Label1->isEnabled());
+    m.StringGrid1MouseDown(Qt::LeftButton, 0, 3);
+    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_EQ(m.grid().model().cell(3, 1), "Abu Ail Is.");
+}
+
+TEST(GridWindow, EmptyViewSaysSoAndKeepsItsMenuItem) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    app.dialogs.expectMessage(QStringLiteral("Informacja"), kNothingToShow);
+    m.Podmiotyzweryfikowane1->trigger();
+    EXPECT_TRUE(m.Podmiotyzweryfikowane1->isChecked());
+    EXPECT_EQ(m.Label5->text(), QStringLiteral("Zweryfikowane"));
+    EXPECT_EQ(app.dialogs.messages.back().icon, Icon::Warning);
+}
+
+TEST(GridWindow, ViewItemsDoNothingWithoutData) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    TForm1& m = app.main();
+    m.Podmiotydoweryfikacji1->trigger();
+    m.bez_deleted_1->trigger();
+    m.Zestawieniepodmiotyzweryfikowane1->trigger();
+    EXPECT_TRUE(m.Wszystkiepodmioty1->isChecked());
+    EXPECT_FALSE(m.Podmiotydoweryfikacji1->isChecked());
+    EXPECT_FALSE(m.bez_deleted_1->isChecked());
+    EXPECT_TRUE(m.Zestawieniewszystkiepodmioty1->isChecked());
+}
+
+TEST(GridWindow, HidingDeletedEntitiesFromTheMenu) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.bez_deleted_1->trigger();
+    EXPECT_TRUE(m.bez_deleted_1->isChecked());
+    EXPECT_EQ(m.grid().model().rowCount(), 6);    // one of six is deleted
+    m.StringGrid1MouseDown(Qt::LeftButton, 0, 1); // "D" cannot be sorted now
+    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_EQ(m.grid().sortColumn(), 2);
+}
+
+TEST(GridWindow, TypedPrefixMovesTheSelection) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    EXPECT_TRUE(m.StringGrid1KeyPress(u's'));
+    EXPECT_TRUE(m.StringGrid1KeyPress(u'p'));
+    EXPECT_EQ(m.Label3->text(), QStringLiteral("SP"));
+    EXPECT_EQ(m.Label1->text(), QStringLiteral("ESC - szukanie następnego podmiotu"));
+    EXPECT_EQ(m.grid().model().cell(2, m.grid().model().currentRow()), "SP");
+    EXPECT_TRUE(m.StringGrid1KeyPress(QChar(27)));
+    EXPECT_EQ(m.Label1->text(), QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
+}
+
+TEST(GridWindow, HelpKeyAndSearchKey) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    app.dialogs.expectMessage(QStringLiteral("Plik pomocy"),
+                              QStringLiteral("Pewnie kiedyś powstanie..."));
+    EXPECT_TRUE(m.StringGrid1KeyDown(Qt::Key_F1, Qt::ShiftModifier));
+
+    m.Podmiotyniepotwierdzone1->trigger();
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                              QStringLiteral("Szukanie odbywa się tylko w wyświetlanych "
+                                             "podmiotach.\nNie jest ustawione wyświetlanie "
+                                             "wszystkich podmiotów !"));
+    EXPECT_TRUE(m.StringGrid1KeyDown(Qt::Key_F, Qt::ControlModifier));
+    EXPECT_TRUE(app.context().forms.form3->isVisible());
+    EXPECT_FALSE(m.StringGrid1KeyDown(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier));
+}
+
+TEST(GridWindow, SearchDialogFindsThenFinishes) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.Szukanie1Click();
+    TForm3& search = *app.context().forms.form3;
+    search.Edit1->setText(QStringLiteral("AN")); // found in lower-case names too
+    search.Button1Click();
+    EXPECT_EQ(m.grid().model().cell(3, m.grid().model().highlightedRow()), "Poland");
+    search.Button1Click();
+    EXPECT_EQ(m.grid().model().cell(3, m.grid().model().highlightedRow()), "Albania");
+    app.dialogs.expectMessage(QStringLiteral("Informacja"), QStringLiteral("Szukanie zakończone!"));
+    search.Button1Click();
+
+    search.Edit1->setText(QStringLiteral("xyz"));
+    app.dialogs.expectMessage(QStringLiteral("Informacja"),
+                              QStringLiteral("Nie znaleziono podmiotu!"));
+    search.Button1Click();
+    EXPECT_TRUE(search.Edit1KeyPress(Qt::Key_Escape)); // a filled field is cleared
+    EXPECT_TRUE(search.Edit1->text().isEmpty());
+    EXPECT_TRUE(search.Edit1KeyPress(Qt::Key_Escape)); // an empty one closes
+    EXPECT_FALSE(search.isVisible());
+}
+
+} // namespace
+} // namespace zef
