@@ -1,6 +1,9 @@
-// Program entry: checks the code page, creates the windows in their order
-// and runs the message loop until the main window closes.
+// Program entry: a command of the command line runs without any window;
+// otherwise checks the code page, creates the windows in their order and runs
+// the message loop until the main window closes.
 #include "app/application.h"
+#include "app/batch_program.h"
+#include "app/command_line.h"
 #include "app/program.h"
 #include "core/text.h"
 #include "mainwindow/main_window.h"
@@ -11,6 +14,13 @@
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back(QString::fromLocal8Bit(argv[i]));
+    const zef::CommandLine command = zef::parseCommandLine(arguments);
+    if (command.kind != zef::CommandKind::Window)
+        return zef::runBatchProcess(argv[0], command);
+
     zef::Application app(argc, argv);
     if (!zef::codePageAvailable()) {
         QMessageBox::critical(nullptr, QStringLiteral("Błąd"),
@@ -23,9 +33,8 @@ int main(int argc, char** argv) {
     app.setDialogs(&dialogs);
 
     std::optional<QString> parameter;
-    const QStringList args = app.arguments();
-    if (args.size() > 1)
-        parameter = QFileInfo(args.at(1)).absoluteFilePath();
+    if (command.parameter)
+        parameter = QFileInfo(*command.parameter).absoluteFilePath();
 
     zef::Program program(dialogs, system, parameter);
     if (!program.start())

@@ -1,0 +1,67 @@
+#pragma once
+// The commands that run without a window. Each reads its files, writes its
+// results, reports on two streams (UTF-8 text) and returns the exit status;
+// nothing is written when an input cannot be read.
+
+#include "app/command_line.h"
+#include "core/award_tables.h"
+#include "core/station_file.h"
+#include "platform/system.h"
+#include "summary/summary_counts.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace zef {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFileError = 1;
+constexpr int kExitWrongUsage = 2;
+
+// What the commands take from the running program.
+struct BatchEnvironment {
+    QString programDir; // the executable's folder, ending with "/"
+    QString today;      // today in the system's short date format
+    Version version;
+};
+
+// A station data file as the commands read it.
+struct StationData {
+    AwardTables tables;
+    std::string callsign; // from the header line, windows-1250
+    LoadOverflow overflow;
+};
+
+// The callsign a header line carries: its first field up to the two blanks
+// before the date (the whole field when they are missing).
+std::string headerCallsign(const std::string& headerLine);
+
+// Reads and splits a station data file. Throws FileError when it cannot be
+// read or its first line is not the header of a station data file.
+std::unique_ptr<StationData> readStationData(const QString& path);
+
+// The summary window's table (head, five bands, totals row) and its three
+// point panels, one line each, under the window's caption for the mode.
+void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode);
+
+// --import: loads the station data file, lists on `err` what the
+// reconciliation would have asked (and answers No), runs the import into a
+// new error list file beside the executable, saves the station data file and
+// prints the summary. A read-only station data file is refused untouched.
+int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
+              std::ostream& err);
+
+// --summary: the summary of the station data file in the chosen mode.
+int runSummary(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
+               std::ostream& err);
+
+// Runs `command`, turning a FileError into its text on `err` and status 1.
+int withFileErrors(std::ostream& err, const std::function<int()>& command);
+
+// Writes Qt text to a stream as UTF-8.
+void put(std::ostream& out, const QString& text);
+
+} // namespace zef

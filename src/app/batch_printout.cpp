@@ -1,0 +1,82 @@
+#include "app/batch_printout.h"
+
+#include "core/file_error.h"
+#include "core/reference_files.h"
+#include "core/text.h"
+#include "platform/file_attributes.h"
+#include "summary/print_job.h"
+#include "summary/printout_layout.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace zef {
+
+namespace {
+
+// The printer's usual sheet: A4, portrait, a margin a printer could print in.
+constexpr double kMarginMillimetres = 10;
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() &&
+           first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+QByteArray renderPdf(const std::vector<PrintPage>& pages, const QString& pdfPath) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QStringLiteral("Zefirant - zestawienie podmiotów DXCC"));
+    writer.setCreator(QStringLiteral("Zefirant"));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter));
+    if (!renderPrintout(writer, pages))
+        throw FileError::writing(pdfPath, QStringLiteral("nie można utworzyć dokumentu PDF"));
+    return buffer.data();
+}
+
+// Through a temporary file, so that a failed write leaves an older PDF whole.
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError::writing(path, file.errorString());
+}
+
+int printInto(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
+              std::ostream& err) {
+    if (sameFile(command.pdfPath, command.stationPath)) {
+        put(err, QStringLiteral("Plik PDF nie może zastąpić pliku danych stacji %1.\n")
+                     .arg(command.stationPath));
+        return kExitWrongUsage;
+    }
+    const auto station = readStationData(command.stationPath);
+    const QString entityFile = env.programDir + kEntityFileName;
+    if (!fileExists(entityFile)) {
+        put(err, missingReferenceFileMessage(entityFile) + u'\n');
+        return kExitFileError;
+    }
+    const int entityFileLines = static_cast<int>(readEntityFileLines(entityFile).size());
+    const AwardTables& tables = station->tables;
+    const PrintoutHeader header{upperAscii(station->callsign), fromQt(env.today),
+                                awardPoints(tables)};
+    writeFile(command.pdfPath, renderPdf({printoutPageOne(tables, header),
+                                          printoutPageTwo(tables, header, entityFileLines)},
+                                         command.pdfPath));
+    put(out, QStringLiteral("Wydruk zestawienia zapisano w pliku %1.\n").arg(command.pdfPath));
+    return kExitSuccess;
+}
+
+} // namespace
+
+int runPrintPdf(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
+                std::ostream& err) {
+    return withFileErrors(err, [&] { return printInto(command, env, out, err); });
+}
+
+} // namespace zef

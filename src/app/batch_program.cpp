@@ -1,0 +1,67 @@
+#include "app/batch_program.h"
+
+#include "app/batch_printout.h"
+#include "core/text.h"
+#include "platform/qt_system.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+
+namespace zef {
+
+int runBatchCommand(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
+                    std::ostream& err) {
+    switch (command.kind) {
+    case CommandKind::Import:
+        return runImport(command, env, out, err);
+    case CommandKind::Summary:
+        return runSummary(command, env, out, err);
+    case CommandKind::PrintPdf:
+        return runPrintPdf(command, env, out, err);
+    case CommandKind::Help:
+        put(out, helpText());
+        return kExitSuccess;
+    case CommandKind::Version:
+        put(out, versionText(env.version) + u'\n');
+        return kExitSuccess;
+    case CommandKind::Window:
+    case CommandKind::WrongUsage:
+        break;
+    }
+    put(err, QStringLiteral("zefirant: ") + command.problem + u'\n' + usageText());
+    return kExitWrongUsage;
+}
+
+int runBatchProcess(const char* programName, const CommandLine& command) {
+    // No command shows a window: the offscreen platform works with no display
+    // at all, also where the environment names another one (a cron job
+    // started from a desktop session).
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt sees only the program's name, so no argument is taken for one of its own options.
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(programName), nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (command.kind == CommandKind::PrintPdf)
+        app = std::make_unique<QGuiApplication>(argc, argv); // fonts and painting
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Zefirant"));
+    const bool readsFiles = command.kind == CommandKind::Import ||
+                            command.kind == CommandKind::Summary ||
+                            command.kind == CommandKind::PrintPdf;
+    if (readsFiles && !codePageAvailable()) {
+        std::cerr << "Brak obsługi strony kodowej windows-1250 (ICU).\n"
+                     "Program nie może poprawnie czytać swoich plików.\n";
+        return kExitFileError;
+    }
+    QtSystem system;
+    const BatchEnvironment env{system.executableDir(), system.shortDate(system.today()),
+                               system.version()};
+    const int status = runBatchCommand(command, env, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}
+
+} // namespace zef

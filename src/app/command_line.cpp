@@ -1,0 +1,180 @@
+#include "app/command_line.h"
+
+#include "appearance/display_rules.h"
+
+#include <array>
+#include <map>
+
+namespace zef {
+
+namespace {
+
+struct ParsedArguments {
+    QStringList files;
+    std::map<QString, QString> options; // by the name with its dashes
+};
+
+CommandLine wrongUsage(const QString& problem) {
+    CommandLine line;
+    line.kind = CommandKind::WrongUsage;
+    line.problem = problem;
+    return line;
+}
+
+// Splits the arguments after a command into its options ("--name value" or
+// "--name=value", each at most once) and its file names; a problem otherwise.
+std::optional<QString> splitArguments(const QStringList& arguments, const QStringList& allowed,
+                                      ParsedArguments& parsed) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(u'-')) {
+            if (argument.isEmpty())
+                return QStringLiteral("pusta nazwa pliku");
+            parsed.files.push_back(argument);
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        if (!allowed.contains(name))
+            return QStringLiteral("nieznana opcja: %1").arg(argument);
+        if (parsed.options.count(name) > 0)
+            return QStringLiteral("opcja %1 podana dwukrotnie").arg(name);
+        if (equals >= 0)
+            parsed.options[name] = argument.mid(equals + 1);
+        else if (i + 1 < arguments.size())
+            parsed.options[name] = arguments[++i];
+        else
+            return QStringLiteral("brak wartości opcji %1").arg(name);
+    }
+    return std::nullopt;
+}
+
+// The value of an option as the index of its allowed spelling (any case).
+std::optional<int> choice(const ParsedArguments& parsed, const QString& name,
+                          const QStringList& values, QString& problem) {
+    const auto found = parsed.options.find(name);
+    if (found == parsed.options.end())
+        return std::nullopt;
+    for (int i = 0; i < values.size(); ++i)
+        if (found->second.compare(values[i], Qt::CaseInsensitive) == 0)
+            return i;
+    problem = QStringLiteral("niewłaściwa wartość opcji %1: %2 (dozwolone: %3)")
+                  .arg(name, found->second, values.join(u'|'));
+    return std::nullopt;
+}
+
+CommandLine parseCommand(const QString& command, const QStringList& arguments) {
+    static const std::map<QString, std::pair<CommandKind, QStringList>> commands{
+        {QStringLiteral("--import"),
+         {CommandKind::Import, {QStringLiteral("--source"), QStringLiteral("--priority")}}},
+        {QStringLiteral("--summary"), {CommandKind::Summary, {QStringLiteral("--mode")}}},
+        {QStringLiteral("--print-pdf"), {CommandKind::PrintPdf, {}}},
+    };
+    const auto known = commands.find(command);
+    if (known == commands.end())
+        return wrongUsage(QStringLiteral("nieznana opcja: %1").arg(command));
+    ParsedArguments parsed;
+    if (const auto problem = splitArguments(arguments, known->second.second, parsed))
+        return wrongUsage(*problem);
+
+    CommandLine line;
+    line.kind = known->second.first;
+    // The file the command reads or writes besides the station data file comes first.
+    const qsizetype files = line.kind == CommandKind::Summary ? 1 : 2;
+    if (parsed.files.size() != files)
+        return wrongUsage(QStringLiteral("%1: oczekiwano %2 nazw plików, podano %3")
+                              .arg(command)
+                              .arg(files)
+                              .arg(parsed.files.size()));
+    line.stationPath = parsed.files.back();
+    QString problem;
+    switch (line.kind) {
+    case CommandKind::Import:
+        line.adifPath = parsed.files.front();
+        if (const auto source = choice(parsed, QStringLiteral("--source"),
+                                       {QStringLiteral("log"), QStringLiteral("lotw")}, problem))
+            line.importOptions.source = *source == 0 ? ImportSource::Log : ImportSource::Lotw;
+        if (const auto priority = choice(parsed, QStringLiteral("--priority"),
+                                         {QStringLiteral("qsl"), QStringLiteral("lotw")}, problem))
+            line.importOptions.priority =
+                *priority == 0 ? ImportPriority::LogQsl : ImportPriority::Lotw;
+        break;
+    case CommandKind::Summary:
+        if (const auto mode = choice(parsed, QStringLiteral("--mode"),
+                                     {QStringLiteral("confirmed"), QStringLiteral("verified"),
+                                      QStringLiteral("pending")},
+                                     problem))
+            line.summaryMode = std::array{SummaryMode::AllConfirmed, SummaryMode::Verified,
+                                          SummaryMode::ToVerify}[static_cast<std::size_t>(*mode)];
+        break;
+    default:
+        line.pdfPath = parsed.files.front();
+        break;
+    }
+    return problem.isEmpty() ? line : wrongUsage(problem);
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    if (arguments.isEmpty())
+        return line;
+    const QString& first = arguments.front();
+    if (!first.startsWith(u'-')) {
+        line.parameter = first;
+        return line;
+    }
+    const QStringList rest = arguments.mid(1);
+    if (first == QStringLiteral("--help") || first == QStringLiteral("--version")) {
+        if (!rest.isEmpty())
+            return wrongUsage(QStringLiteral("%1 nie przyjmuje argumentów").arg(first));
+        line.kind = first == QStringLiteral("--help") ? CommandKind::Help : CommandKind::Version;
+        return line;
+    }
+    return parseCommand(first, rest);
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "Użycie:\n"
+        "  zefirant [PLIK_STACJI]\n"
+        "  zefirant --import PLIK.adi [--source log|lotw] [--priority qsl|lotw] PLIK_STACJI\n"
+        "  zefirant --summary [--mode confirmed|verified|pending] PLIK_STACJI\n"
+        "  zefirant --print-pdf WYDRUK.pdf PLIK_STACJI\n"
+        "  zefirant --help\n"
+        "  zefirant --version\n");
+}
+
+QString helpText() {
+    return QStringLiteral("Zefirant - podmioty DXCC i strefy CQ na pasmach 80, 40, 20, 15 i 10 m.\n"
+                          "\n") +
+           usageText() +
+           QStringLiteral(
+               "\n"
+               "Bez opcji program otwiera swoje okna, z PLIKIEM_STACJI - ten plik danych stacji.\n"
+               "Polecenia wsadowe działają bez okien:\n"
+               "  --import     importuje potwierdzone łączności z pliku ADIF jak \"Import "
+               "danych\",\n"
+               "               zapisuje plik danych stacji i bledy_dxcc.txt obok programu\n"
+               "               i wypisuje zestawienie; podmiotów brakujących lub innych niż\n"
+               "               w pliku wzorcowym nie zmienia, tylko je wymienia\n"
+               "      --source log|lotw      źródło danych: Log (domyślnie) albo LoTW\n"
+               "      --priority qsl|lotw    priorytet danych: Log (QSL) (domyślnie) albo LoTW\n"
+               "  --summary    wypisuje zestawienie pasm i punktów\n"
+               "      --mode confirmed|verified|pending\n"
+               "               wszystkie potwierdzone (domyślnie), zweryfikowane albo do "
+               "weryfikacji\n"
+               "  --print-pdf  zapisuje obie strony wydruku zestawienia w jednym pliku PDF\n"
+               "  --help       ten opis\n"
+               "  --version    wersja programu\n"
+               "\n"
+               "Kod wyjścia: 0 - wykonano, 1 - nie można odczytać lub zapisać pliku,\n"
+               "2 - niewłaściwe wywołanie.\n");
+}
+
+QString versionText(const Version& version) {
+    return QStringLiteral("Zefirant ") + versionLine(version);
+}
+
+} // namespace zef

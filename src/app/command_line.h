@@ -1,0 +1,48 @@
+#pragma once
+// The program's command line: one plain argument opens the window program on
+// that station data file; the options run a command without any window.
+
+#include "import/import_options.h"
+#include "platform/system.h"
+#include "summary/summary_counts.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zef {
+
+enum class CommandKind {
+    Window,     // the windows, with or without a station data file
+    Import,     // --import LOG.adi [--source ...] [--priority ...] STATION.csv
+    Summary,    // --summary [--mode ...] STATION.csv
+    PrintPdf,   // --print-pdf OUT.pdf STATION.csv
+    Help,       // --help
+    Version,    // --version
+    WrongUsage, // anything else
+};
+
+struct CommandLine {
+    CommandKind kind = CommandKind::Window;
+    std::optional<QString> parameter; // Window: the station data file, as given
+    QString stationPath;
+    QString adifPath; // Import
+    QString pdfPath;  // PrintPdf
+    ImportOptions importOptions;
+    SummaryMode summaryMode = SummaryMode::AllConfirmed;
+    QString problem; // WrongUsage: what was wrong, one line
+};
+
+// Reads the arguments after the program's name. A first argument that is not
+// an option keeps the window program's parameter mode as it always was (the
+// first parameter counts, later ones are ignored).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The forms of the command line, for standard error after wrong usage.
+QString usageText();
+// The usage with what each command does, for --help.
+QString helpText();
+// "Zefirant Wersja 1.0.0": the about window's version line.
+QString versionText(const Version& version);
+
+} // namespace zef

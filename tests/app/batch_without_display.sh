@@ -1,0 +1,54 @@
+# The batch commands of the real binary with no display at all: no DISPLAY,
+# no WAYLAND_DISPLAY and no QT_QPA_PLATFORM in the environment.
+set -euo pipefail
+
+BINARY="$1"
+SOURCE_DIR="$2"
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+cp "$BINARY" "$WORK/zefirant"
+cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" "$WORK/"
+
+fail() { echo "FAIL: $*" >&2; cat "$WORK/out" "$WORK/err" >&2 2>/dev/null || true; exit 1; }
+
+run() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$WORK/zefirant" "$@" \
+        >"$WORK/out" 2>"$WORK/err"
+}
+
+# A station data file of SP9XYZ: USA confirmed on 20 m, zone 5 on 80 m.
+{
+    printf 'SP9XYZ  01.01.2026'
+    for band in 80 40 20 15 10; do printf ';Call-%sm;Date-%sm;QSL-%sm;Weryf-%sm' \
+        $band $band $band $band; done
+    printf '\r\n'
+    printf '291| |K    |United States of America;;;;;;;;;W1AW;2024-05-01;QSL;;;;;;;;;\r\n'
+    printf '===========================================\r\n'
+    for zone in $(seq 40); do
+        if [ "$zone" = 5 ]; then
+            printf '     |5    |K;K5ZZ;2024-05-02;QSL;;;;;;;;;;;;;;;;;\r\n'
+        else
+            printf ';;;;;;;;;;;;;;;;;;;;\r\n'
+        fi
+    done
+} >"$WORK/stacja.csv"
+
+run --summary "$WORK/stacja.csv" || fail "--summary ended with $?"
+grep -qx '       80m          1         15          0         15' "$WORK/out" || fail "80m row"
+grep -qx '       20m          0          0          1          1' "$WORK/out" || fail "20m row"
+grep -qx 'Suma punktów: 16' "$WORK/out" || fail "points"
+
+# Painting the printout needs fonts, not a display.
+run --print-pdf "$WORK/zestawienie.pdf" "$WORK/stacja.csv" || fail "--print-pdf ended with $?"
+head -c 5 "$WORK/zestawienie.pdf" | grep -q '%PDF-' || fail "no PDF"
+
+printf '<EOH>\r\n<CALL:5>SP1AA <QSO_DATE:8>20240101 <BAND:3>40M <DXCC:3>291 <CQZ:1>5 <QSL_RCVD:1>Y <EOR>\r\n' \
+    >"$WORK/log.adi"
+run --import "$WORK/log.adi" "$WORK/stacja.csv" || fail "--import ended with $?"
+grep -q ';SP1AA;2024-01-01;QSL;' "$WORK/stacja.csv" || fail "import not saved"
+[ -f "$WORK/bledy_dxcc.txt" ] || fail "no error list beside the executable"
+
+run --summary || status=$?
+[ "${status:-0}" = 2 ] || fail "wrong usage ended with ${status:-0}"
+grep -q '^Użycie:' "$WORK/err" || fail "no usage text"
+echo "batch commands ran without a display"
