@@ -167,7 +167,7 @@ bool TForm1::saveAs(const QString& proposedName) {
     return writeStationFile(true);
 }
 
-// Asked by Open and New: false when the user cancels the command.
+// Asked by Open and New: false when the command must stop.
 bool TForm1::askToSaveUnsavedData() {
     if (!ctx_.state.unsavedChanges || gridCacheHighestIndex() <= 2)
         return true;
@@ -175,8 +175,9 @@ bool TForm1::askToSaveUnsavedData() {
         QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
         QStringLiteral("Ostrzeżenie"), Buttons::YesNoCancel, Icon::Warning)) {
     case Answer::Yes:
-        save(true);
-        return true;
+        // A wanted save that did not happen (Save as cancelled) stops the
+        // command: going on would throw the data away.
+        return save(true);
     case Answer::No:
         return true;
     default:
@@ -230,12 +231,11 @@ void TForm1::resetToEmptyState() {
 }
 
 void TForm1::Nowy1Click() {
-    if (ctx_.state.unsavedChanges && gridCacheHighestIndex() > 2) {
-        if (!askToSaveUnsavedData())
-            return;
-        clearModified();
+    const bool asked = ctx_.state.unsavedChanges && gridCacheHighestIndex() > 2;
+    if (!askToSaveUnsavedData())
+        return;
+    if (asked && !ctx_.state.unsavedChanges) // saved
         StatusBar2->setPanelText(0, QString());
-    }
     const auto answer = ctx_.dialogs.inputBox(QStringLiteral("Identyfikacja stacji"),
                                               QStringLiteral("Podaj swój znak:"), QString());
     ctx_.state.callsign = answer ? fromQt(*answer) : std::string();

@@ -131,6 +131,21 @@ TEST(FileCommands, NewWithUnsavedChangesCancelledChangesNothing) {
     EXPECT_EQ(app.state().callsign, "SP9XYZ");
 }
 
+// Yes to the question and then no file name: the data must not be replaced.
+TEST(FileCommands, NewStopsWhenTheWantedSaveDidNotHappen) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.state().tables.entities[1][callSlot(0)] = "X1X";
+    app.main().markModified();
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                              QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
+                              Answer::Yes);
+    app.dialogs.expectSave(std::nullopt);
+    app.main().Nowy1Click();
+    EXPECT_EQ(app.state().tables.entities[1][callSlot(0)], "X1X");
+    EXPECT_TRUE(app.state().unsavedChanges);
+}
+
 TEST(FileCommands, NewWithoutZoneFileKeepsEntitiesAndStops) {
     TestProgram app;
     ASSERT_TRUE(app.start());
