@@ -30,6 +30,13 @@ TEST(StationFile, HeaderNamesAllTwentyColumns) {
               "Call-10m;Date-10m;QSL-10m;Weryf-10m");
 }
 
+// The header keeps its 20 column names above the 20 band fields whatever
+// the callsign holds, and stays one line.
+TEST(StationFile, HeaderCallsignCannotAddFieldsOrLines) {
+    EXPECT_EQ(stationHeaderLine("sp;9\nxyz", "d").substr(0, 19), "SP,9 XYZ  d;Call-80");
+    EXPECT_EQ(storableField("a;b\nc\rd"), "a,b c\rd");
+}
+
 TEST(StationFile, LinesHaveExactlyTwentySeparators) {
     const auto lines = stationFileLines(sampleTables(), "SP9XYZ", "d");
     ASSERT_EQ(lines.size(), 1u + 3u + 1u + 40u);
