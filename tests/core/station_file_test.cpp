@@ -3,6 +3,7 @@
 
 #include "support/test_folder.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -150,6 +151,18 @@ TEST(Reconciliation, MissingGoInPrefixOrderAndDifferingMoveWithTheirSlots) {
     EXPECT_EQ(t.entities[4][callSlot(2)], "W1AW");
     EXPECT_EQ(referencePrefix(t.entities[3][0]), "SP");
     EXPECT_EQ(referencePrefix(t.entities[5][0]), "ZA");
+}
+
+// A damaged reference file can name hundreds of thousands of entities.
+TEST(Reconciliation, AFullTableCountsTheRestWithoutSeekingTheirPlaces) {
+    AwardTables t;
+    for (int r = 1; r <= kEntityRows; ++r)
+        t.entities[r][0] = referenceLine(r, false, "P", "x");
+    const std::vector<std::string> many(300'000, referenceLine(999, false, "ZZZZZ", "z"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(addMissingEntities(t, many), 300'000);
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST(Reconciliation, FullTableTellsHowManyWereNotAdded) {
