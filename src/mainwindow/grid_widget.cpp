@@ -34,7 +34,7 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::DisplayRole)
-            return toQt(grid_.model().cell(index.column(), index.row() + 1));
+            return shownText(grid_.model().cell(index.column(), index.row() + 1));
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -75,7 +75,7 @@ public:
         painter->setFont(option.font);
         painter->drawText(option.rect.adjusted(kCellTextOffset, kCellTextOffset, 0, 0),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                          toQt(grid.model().cell(index.column(), row)));
+                          shownText(grid.model().cell(index.column(), row)));
         painter->restore();
     }
 

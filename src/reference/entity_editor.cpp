@@ -201,7 +201,7 @@ void TFPodmioty::showLines() {
     const QSignalBlocker blocker(ListBox1);
     ListBox1->clear();
     for (const auto& line : lines_)
-        ListBox1->addItem(toQt(line));
+        ListBox1->addItem(shownText(line));
 }
 
 bool TFPodmioty::newEntityMode() const {
