@@ -103,12 +103,22 @@ const QStringList kDiskCalls{QStringLiteral("unlink"), QStringLiteral("linkat"),
                              QStringLiteral("rename"), QStringLiteral("chmod"),
                              QStringLiteral("fchmod"), QStringLiteral("fdatasync")};
 
+// Leak checking cannot run under a tracer; a sanitized saver is told so.
+QProcessEnvironment tracedEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                           QStringLiteral(":detect_leaks=0"));
+    return environment;
+}
+
 // strace when it is there and may trace here, else nothing.
 std::optional<QString> usableStrace() {
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     if (strace.isEmpty())
         return std::nullopt;
     QProcess probe;
+    probe.setProcessEnvironment(tracedEnvironment());
     probe.start(strace, {QStringLiteral("-o"), QStringLiteral("/dev/null"), kSaver});
     probe.waitForFinished(10000);
     if (probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 2)
@@ -118,6 +128,7 @@ std::optional<QString> usableStrace() {
 
 SaverRun killAtCall(const QString& strace, const QString& call, int n, QStringList arguments) {
     QProcess saver;
+    saver.setProcessEnvironment(tracedEnvironment());
     arguments.prepend(kSaver);
     arguments.prepend(QStringLiteral("inject=%1:signal=KILL:when=%2").arg(call).arg(n));
     arguments.prepend(QStringLiteral("-e"));
