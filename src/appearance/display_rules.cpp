@@ -36,6 +36,10 @@ int allowedMainWindowWidth(long long columnSum, long long widthCorrection) {
     return static_cast<int>(std::clamp<long long>(width, kMainWindowMinimumWidth, kWidestWindow));
 }
 
+int boundedWindowPosition(int position) {
+    return static_cast<int>(std::clamp<long long>(position, -kWidestWindow, kWidestWindow));
+}
+
 int saturatedWidth(long long width) {
     return static_cast<int>(std::clamp<long long>(width, std::numeric_limits<int>::min(),
                                                   std::numeric_limits<int>::max()));

@@ -29,6 +29,11 @@ inline constexpr int kMainWindowWidthAllowance = 36;
 // above, the widest a window system takes) so no correction can break it.
 int allowedMainWindowWidth(long long columnSum, long long widthCorrection);
 
+// A window position read from the settings file, kept within the widest
+// window's size of the origin: any position a screen uses is, and no
+// geometry computed from it (an edge, a centre) can overflow an int.
+int boundedWindowPosition(int position);
+
 // A width computed in a wider type, brought into the range of an int, so a
 // request of present width + correction cannot overflow.
 int saturatedWidth(long long width);

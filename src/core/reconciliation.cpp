@@ -62,10 +62,15 @@ QString differingQuestion(const std::vector<DifferingEntity>& differing) {
 int addMissingEntities(AwardTables& tables, const std::vector<std::string>& missing) {
     int notInserted = 0;
     for (const auto& line : missing) {
+        // Once the table is full no place is sought: a damaged reference file
+        // can name hundreds of thousands of entities.
+        if (entityTableFull(tables)) {
+            ++notInserted;
+            continue;
+        }
         Row row;
         row[0] = line;
-        if (!insertEntityRow(tables, prefixOrderPlace(tables, referencePrefix(line)), row))
-            ++notInserted;
+        insertEntityRow(tables, prefixOrderPlace(tables, referencePrefix(line)), row);
     }
     return notInserted;
 }

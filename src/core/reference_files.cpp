@@ -1,5 +1,6 @@
 #include "core/reference_files.h"
 
+#include "core/station_file.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "platform/file_attributes.h"
@@ -12,14 +13,23 @@ QString missingReferenceFileMessage(const QString& fullPath) {
                           "co i VORTEL_BAZA.EXE.");
 }
 
+namespace {
+
+// The reference line as a row may hold it; empty when no row can.
+std::string storableReferenceLine(std::string_view line) {
+    return endsEntityPart(line) ? std::string() : storableField(trimRight(line));
+}
+
+} // namespace
+
 std::vector<std::string> readReferenceLines(const QString& path) {
     std::vector<std::string> result;
     for (auto& line : readLines(path)) {
-        if (line.empty())
+        if (line.empty() || endsEntityPart(line))
             continue;
         if (line.size() >= 37)
             line.erase(36, 1);
-        result.push_back(trimRight(line));
+        result.push_back(storableReferenceLine(line));
     }
     return result;
 }
@@ -29,7 +39,7 @@ std::vector<std::string> readReferenceLinesForNew(const QString& path) {
     for (auto& line : readLines(path)) {
         if (!line.empty())
             line.pop_back();
-        result.push_back(trimRight(line));
+        result.push_back(storableReferenceLine(line));
     }
     return result;
 }
@@ -38,6 +48,8 @@ std::vector<std::string> readZoneLines(const QString& path) {
     std::vector<std::string> lines = readLines(path);
     if (lines.size() > 40)
         lines.resize(40);
+    for (auto& line : lines)
+        line = storableField(line);
     return lines;
 }
 

@@ -16,6 +16,10 @@ inline const QString kZoneFileName = QStringLiteral("zefirant_zones.mtb");
 // executable's folder followed by the file name.
 QString missingReferenceFileMessage(const QString& fullPath);
 
+// Both readers hand the lines on as the tables can hold them: a ";" becomes
+// "," (storableField), and a line that begins as the station data file's
+// separator does counts as empty.
+
 // Reference lines as the reconciliation reads them: empty lines skipped,
 // the character at position 37 deleted, trailing blanks removed.
 std::vector<std::string> readReferenceLines(const QString& path);
@@ -24,7 +28,7 @@ std::vector<std::string> readReferenceLines(const QString& path);
 // deleted and trailing blanks removed; an empty line stays empty.
 std::vector<std::string> readReferenceLinesForNew(const QString& path);
 
-// The first 40 lines of the zone file, unchanged.
+// The first 40 lines of the zone file, unchanged but for a ";" becoming ",".
 std::vector<std::string> readZoneLines(const QString& path);
 
 // The non-empty lines of the entity file exactly as they stand.

@@ -4,8 +4,25 @@
 
 namespace zef {
 
+std::string storableField(std::string_view text) {
+    std::string field(text);
+    for (char& c : field) {
+        if (c == ';')
+            c = ',';
+        else if (c == '\n')
+            c = ' ';
+    }
+    return field;
+}
+
+bool endsEntityPart(std::string_view line) {
+    return startsWith(line, "===");
+}
+
 std::string stationHeaderLine(const std::string& callsign, const std::string& dateText) {
-    std::string line = upperAscii(callsign) + "  " + dateText;
+    // The callsign is typed or read from the settings; the header must keep
+    // its 20 column names above the 20 band fields.
+    std::string line = storableField(upperAscii(callsign)) + "  " + dateText;
     for (std::string_view band : kBandNames) {
         const std::string suffix = std::string(band) + "m";
         line += ";Call-" + suffix + ";Date-" + suffix + ";QSL-" + suffix + ";Weryf-" + suffix;
@@ -58,7 +75,7 @@ LoadOverflow loadStationLines(const std::vector<std::string>& lines, AwardTables
     std::size_t i = 1; // the header carries nothing that is read back
     int entityRow = 1;
     for (; i < lines.size(); ++i) {
-        if (startsWith(lines[i], "===")) {
+        if (endsEntityPart(lines[i])) {
             ++i;
             break;
         }

@@ -13,6 +13,15 @@ namespace zef {
 
 inline const std::string kSeparatorLine(43, '=');
 
+// Text made fit for one field: fields are separated by ";" without quoting
+// and lines end at a line feed, so each ";" becomes "," and each line feed a
+// blank. Text from other files passes here before it reaches the tables.
+std::string storableField(std::string_view text);
+
+// An entity line that begins as the separator line does would end the
+// entity part when the file is read again, so it can never be stored.
+bool endsEntityPart(std::string_view line);
+
 // "<CALL>  <date>;Call-80m;Date-80m;...;Weryf-10m"; the callsign is upper-cased.
 std::string stationHeaderLine(const std::string& callsign, const std::string& dateText);
 

@@ -79,7 +79,8 @@ bool startsWith(std::string_view s, std::string_view prefix) {
 }
 
 bool isAllDigits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::optional<long long> parseInteger(std::string_view s) {
@@ -104,6 +105,14 @@ std::string fromQt(const QString& text) {
     QStringEncoder encoder("windows-1250");
     const QByteArray bytes = encoder.encode(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString shownText(std::string_view cp1250) {
+    return toQt(cp1250.substr(0, static_cast<std::size_t>(kShownCharacters)));
+}
+
+QString shownPart(const QString& text) {
+    return text.left(kShownCharacters);
 }
 
 bool codePageAvailable() {

@@ -43,4 +43,13 @@ std::string fromQt(const QString& text);
 // True when the windows-1250 converter is available (checked once at start).
 bool codePageAvailable();
 
+// A widget shows at most this many characters of one text: no screen holds
+// more, and laying out the megabytes of one line a damaged file can bring
+// would hold the program up for seconds at every repaint.
+inline constexpr qsizetype kShownCharacters = 4096;
+// windows-1250 text as a widget shows it: its first kShownCharacters.
+QString shownText(std::string_view cp1250);
+// The same for text that is already Qt's.
+QString shownPart(const QString& text);
+
 } // namespace zef

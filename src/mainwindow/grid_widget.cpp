@@ -34,7 +34,7 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::DisplayRole)
-            return toQt(grid_.model().cell(index.column(), index.row() + 1));
+            return shownText(grid_.model().cell(index.column(), index.row() + 1));
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -75,7 +75,7 @@ public:
         painter->setFont(option.font);
         painter->drawText(option.rect.adjusted(kCellTextOffset, kCellTextOffset, 0, 0),
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                          toQt(grid.model().cell(index.column(), row)));
+                          shownText(grid.model().cell(index.column(), row)));
         painter->restore();
     }
 
@@ -208,8 +208,9 @@ void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 // and a release ends a column drag, after which the window fits the columns.
 bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == horizontalHeader()->viewport()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress && onMouseDown) {
+            // Only a mouse event may be taken for one: the viewport gets paint events too.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             const int column = horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
             // A press on a section border starts a column drag, not a click.
             if (horizontalHeader()->cursor().shape() != Qt::SplitHCursor)

@@ -37,7 +37,7 @@ QString withDefaultExtension(const QString& path) {
 } // namespace
 
 void TForm1::showStationPath() {
-    StatusBar2->setToolTip(ctx_.state.stationPath);
+    StatusBar2->setToolTip(shownPart(ctx_.state.stationPath));
     StatusBar2->setPanelText(0, displayedPath(ctx_.state.stationPath));
 }
 

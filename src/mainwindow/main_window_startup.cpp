@@ -103,7 +103,7 @@ void TForm1::applySettings(const Settings& s) {
     ctx_.state.colours = s.colours;
     StringGrid1->setColumnWidths(s.columnWidths);
     StringGrid1->setDefaultRowHeight(s.rowHeight);
-    move(s.left, s.top);
+    move(boundedWindowPosition(s.left), boundedWindowPosition(s.top));
     requestSize(s.width, s.height);
     ctx_.state.widthCorrection = s.widthCorrection;
     requestSize(saturatedWidth(static_cast<long long>(width()) + s.widthCorrection), height());

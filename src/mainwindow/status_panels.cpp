@@ -1,5 +1,7 @@
 #include "mainwindow/status_panels.h"
 
+#include "core/text.h"
+
 #include <QHBoxLayout>
 #include <algorithm>
 
@@ -30,7 +32,7 @@ QString StatusPanels::panelText(int index) const {
 }
 
 void StatusPanels::setPanelText(int index, const QString& text) {
-    panel(index)->setText(text);
+    panel(index)->setText(shownPart(text));
     fit(index);
 }
 

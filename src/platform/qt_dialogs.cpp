@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <algorithm>
 
 namespace zef {
 
@@ -58,9 +59,37 @@ std::optional<QString> runFileDialog(QFileDialog::AcceptMode mode, const QString
 
 } // namespace
 
+QString boundedMessageText(const QString& text) {
+    constexpr qsizetype kLineCharacters = 1000;
+    constexpr qsizetype kLines = 2000;
+    constexpr qsizetype kCharacters = 100'000;
+    const QChar cut(0x2026);
+    QString shown;
+    qsizetype lines = 0;
+    for (qsizetype start = 0; start <= text.size(); ++lines) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        if (lines == kLines || shown.size() >= kCharacters) {
+            shown += u'\n';
+            shown += cut;
+            break;
+        }
+        if (lines > 0)
+            shown += u'\n';
+        const qsizetype length = std::min(end - start, kLineCharacters);
+        shown += QStringView(text).mid(start, length);
+        if (length < end - start)
+            shown += cut;
+        start = end + 1;
+    }
+    return shown;
+}
+
 Answer QtDialogs::messageBox(const QString& text, const QString& caption, Buttons buttons,
                              Icon icon, bool defaultNo) {
-    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, owner());
+    QMessageBox box(qtIcon(icon), caption, boundedMessageText(text), QMessageBox::NoButton,
+                    owner());
     QPushButton* ok = nullptr;
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;

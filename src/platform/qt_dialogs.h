@@ -5,6 +5,12 @@
 
 namespace zef {
 
+// The text a message box shows: at most 2000 lines of at most 1000
+// characters, 100,000 characters in all, each cut marked by "…". The
+// program's own texts are far shorter; a question that lists the lines of a
+// damaged file would otherwise take minutes to lay out.
+QString boundedMessageText(const QString& text);
+
 class QtDialogs : public Dialogs {
 public:
     Answer messageBox(const QString& text, const QString& caption, Buttons buttons, Icon icon,

@@ -30,7 +30,8 @@ const QColor kNavy(0, 0, 128);
 const QColor kListBackground(255, 243, 232);
 
 // The ";" would split the reference line, which the station data file
-// carries in its first field, into two fields.
+// carries in its first field, into two fields; a pasted line break would
+// split the line itself, in that file and in the entity reference file.
 class EntryTextValidator : public QValidator {
 public:
     EntryTextValidator(bool upperCase, QObject* parent)
@@ -38,7 +39,7 @@ public:
 
     State validate(QString& input, int& pos) const override {
         for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            if (input.at(i) == u';') {
+            if (input.at(i) == u';' || input.at(i) == u'\n' || input.at(i) == u'\r') {
                 input.remove(i, 1);
                 if (i < pos)
                     --pos;
@@ -200,7 +201,7 @@ void TFPodmioty::showLines() {
     const QSignalBlocker blocker(ListBox1);
     ListBox1->clear();
     for (const auto& line : lines_)
-        ListBox1->addItem(toQt(line));
+        ListBox1->addItem(shownText(line));
 }
 
 bool TFPodmioty::newEntityMode() const {

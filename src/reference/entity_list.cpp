@@ -1,5 +1,6 @@
 #include "reference/entity_list.h"
 
+#include "core/station_file.h"
 #include "core/text.h"
 
 namespace zef {
@@ -28,7 +29,7 @@ std::string entityFileLineOf(const EntityEntry& entry) {
 std::string tableLineOf(const EntityEntry& entry) {
     std::string line = entityFileLineOf(entry);
     line.pop_back();
-    return trimRight(line);
+    return storableField(trimRight(line));
 }
 
 EntityCount countOnOpening(const std::vector<std::string>& lines) {
@@ -96,7 +97,8 @@ TableChange addEntityToTable(AwardTables& tables, const EntityEntry& entry) {
 }
 
 TableChange updateEntityInTable(AwardTables& tables, const EntityEntry& entry) {
-    const std::string number = lineNumber(entry);
+    // Compared as the readers of the file gave the row its line.
+    const std::string number = mid(tableLineOf(entry), 1, 3);
     for (int r = 1; r <= kEntityRows; ++r) {
         if (!isOccupied(tables.entities[r]) || mid(tables.entities[r][0], 1, 3) != number)
             continue;

@@ -32,7 +32,8 @@ EntityEntry entryOfLine(std::string_view line);
 std::string entityFileLineOf(const EntityEntry& entry);
 
 // The same line as the entity table keeps it: without the closing bar and
-// trailing blanks, exactly as the readers of the file produce it.
+// trailing blanks, exactly as the readers of the file produce it (so with
+// "," for a ";" that a line of the file brought into the fields).
 std::string tableLineOf(const EntityEntry& entry);
 
 struct EntityCount {

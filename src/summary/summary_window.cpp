@@ -1,5 +1,6 @@
 #include "summary/summary_window.h"
 
+#include "appearance/display_rules.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/status_panels.h"
 
@@ -95,7 +96,8 @@ void TForm20::FormCreate() {
         Settings geometry;
         storeGeometry(geometry);
         readSummaryGeometry(ini, geometry);
-        move(geometry.summaryLeft, geometry.summaryTop);
+        move(boundedWindowPosition(geometry.summaryLeft),
+             boundedWindowPosition(geometry.summaryTop));
         resize(geometry.summaryWidth, geometry.summaryHeight);
         summaryRefresh();
     } else {

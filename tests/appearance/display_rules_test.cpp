@@ -1,5 +1,6 @@
 #include "appearance/display_rules.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -33,6 +34,13 @@ TEST(DisplayRules, AllowedWidthIsColumnsPlus36PlusCorrectionWithinWindowLimits) 
               kMainWindowMinimumWidth);
     EXPECT_EQ(saturatedWidth(672LL + std::numeric_limits<int>::max()),
               std::numeric_limits<int>::max());
+}
+
+TEST(DisplayRules, WindowPositionsStayWhereGeometryCannotOverflow) {
+    EXPECT_EQ(boundedWindowPosition(322), 322);
+    EXPECT_EQ(boundedWindowPosition(-1200), -1200);
+    EXPECT_EQ(boundedWindowPosition(INT_MAX), 16777215);
+    EXPECT_EQ(boundedWindowPosition(INT_MIN), -16777215);
 }
 
 TEST(DisplayRules, CorrectionTextThatIsNoWholeIntCountsAsZero) {

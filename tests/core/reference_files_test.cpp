@@ -44,6 +44,24 @@ TEST(ReferenceFiles, ZoneLinesAreKeptExactlyAndAtMostForty) {
     EXPECT_EQ(zones[0], "     |1    |W1  ");
 }
 
+// A ";" in a line would split it in the station data file, and a line that
+// begins as its separator would end the entity part when the file is read.
+TEST(ReferenceFiles, LinesReachTheTablesOnlyInAFormTheStationFileKeeps) {
+    TestFolder folder;
+    const std::string semicolons = test::entityFileLine(12, false, "3A;X", "Monaco; Monte Carlo");
+    const std::string separatorLike =
+        "===" + test::entityFileLine(1, false, "ZZZ", "Separator look-alike").substr(3);
+    folder.write("dxcc_adif.mtb", {semicolons, separatorLike, "=====", "==x"});
+    EXPECT_EQ(readReferenceLines(folder.path("dxcc_adif.mtb")),
+              (std::vector<std::string>{" 12| |3A,X |Monaco, Monte Carlo", "==x"}));
+    EXPECT_EQ(readReferenceLinesForNew(folder.path("dxcc_adif.mtb")),
+              (std::vector<std::string>{" 12| |3A,X |Monaco, Monte Carlo", "", "", "=="}));
+
+    folder.write("zefirant_zones.mtb", {"     |3    |JA;HL;BV", "===== |4 |x"});
+    EXPECT_EQ(readZoneLines(folder.path("zefirant_zones.mtb")),
+              (std::vector<std::string>{"     |3    |JA,HL,BV", "===== |4 |x"}));
+}
+
 // The backup chain of three saves: the delivered version becomes the backup,
 // the second save's backup is read-only, later saves rewrite in place.
 TEST(ReferenceFiles, BackupChainOverThreeSaves) {

@@ -3,7 +3,9 @@
 
 #include "support/test_folder.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace zef {
 namespace {
@@ -35,6 +37,50 @@ TEST(DisplayedPath, KeepsShorteningWhileTooLong) {
     EXPECT_LE(shown.size(), 75);
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/stacja.csv")));
     EXPECT_TRUE(shown.contains(QStringLiteral("...")));
+}
+
+// The steps as the rule states them, rebuilding the path at every step.
+QString displayedPathStepByStep(QString p, int limit) {
+    auto nthSeparator = [](const QString& text, qsizetype k) {
+        qsizetype at = -1;
+        for (qsizetype i = 0; i < k && (at = text.indexOf(u'/', at + 1)) >= 0; ++i) {
+        }
+        return at;
+    };
+    for (qsizetype n = p.count(u'/'); p.size() > limit && n > 2; --n) {
+        const qsizetype h = n / 2;
+        p = p.left(nthSeparator(p, h) + 1) + QStringLiteral(".../") +
+            p.mid(nthSeparator(p, h + 2) + 1);
+    }
+    return p;
+}
+
+TEST(DisplayedPath, GivesWhatTheStepsGiveForAnyPath) {
+    std::mt19937 random(75);
+    for (int i = 0; i < 3000; ++i) {
+        QString path;
+        const int parts = static_cast<int>(random() % 40);
+        for (int k = 0; k < parts; ++k)
+            path += QString(static_cast<qsizetype>(random() % 12), QChar(u'a' + k % 26)) + u'/';
+        path += QStringLiteral("stacja.csv");
+        const int limit = static_cast<int>(random() % 120);
+        ASSERT_EQ(displayedPath(path, limit), displayedPathStepByStep(path, limit))
+            << path.toStdString() << " limit " << limit;
+    }
+}
+
+// A damaged settings file can name a path of megabytes with as many folders.
+TEST(DisplayedPath, TimeGrowsWithThePathNotWithItsSquare) {
+    QString path;
+    while (path.size() < 10'000'000)
+        path += QStringLiteral("kat/");
+    QElapsedTimer clock;
+    clock.start();
+    const QString shown = displayedPath(path + QStringLiteral("stacja.csv"));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_LE(shown.size(), 75);
+    EXPECT_TRUE(shown.contains(QStringLiteral("/.../")));
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("kat/stacja.csv")));
 }
 
 TEST(Settings, FirstCloseWritesEveryKeyInOrder) {

@@ -3,6 +3,7 @@
 
 #include "support/test_folder.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -28,6 +29,13 @@ TEST(StationFile, HeaderNamesAllTwentyColumns) {
               "SP9XYZ  08.12.2026;Call-80m;Date-80m;QSL-80m;Weryf-80m;Call-40m;Date-40m;QSL-40m;"
               "Weryf-40m;Call-20m;Date-20m;QSL-20m;Weryf-20m;Call-15m;Date-15m;QSL-15m;Weryf-15m;"
               "Call-10m;Date-10m;QSL-10m;Weryf-10m");
+}
+
+// The header keeps its 20 column names above the 20 band fields whatever
+// the callsign holds, and stays one line.
+TEST(StationFile, HeaderCallsignCannotAddFieldsOrLines) {
+    EXPECT_EQ(stationHeaderLine("sp;9\nxyz", "d").substr(0, 19), "SP,9 XYZ  d;Call-80");
+    EXPECT_EQ(storableField("a;b\nc\rd"), "a,b c\rd");
 }
 
 TEST(StationFile, LinesHaveExactlyTwentySeparators) {
@@ -143,6 +151,18 @@ TEST(Reconciliation, MissingGoInPrefixOrderAndDifferingMoveWithTheirSlots) {
     EXPECT_EQ(t.entities[4][callSlot(2)], "W1AW");
     EXPECT_EQ(referencePrefix(t.entities[3][0]), "SP");
     EXPECT_EQ(referencePrefix(t.entities[5][0]), "ZA");
+}
+
+// A damaged reference file can name hundreds of thousands of entities.
+TEST(Reconciliation, AFullTableCountsTheRestWithoutSeekingTheirPlaces) {
+    AwardTables t;
+    for (int r = 1; r <= kEntityRows; ++r)
+        t.entities[r][0] = referenceLine(r, false, "P", "x");
+    const std::vector<std::string> many(300'000, referenceLine(999, false, "ZZZZZ", "z"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(addMissingEntities(t, many), 300'000);
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST(Reconciliation, FullTableTellsHowManyWereNotAdded) {

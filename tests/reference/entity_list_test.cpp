@@ -34,6 +34,19 @@ TEST(EntityList, LineAndFields) {
     EXPECT_TRUE(fields.deleted);
 }
 
+// Fields loaded from a line of the file bypass the key filter: a ";" of the
+// line reaches the table as the readers of the file give it, a ",".
+TEST(EntityList, TableLinesNeverCarryTheFieldSeparator) {
+    const EntityEntry fields = entryOfLine(" 1;| |3A;X |Monaco; Monte Carlo      |");
+    EXPECT_EQ(tableLineOf(fields), " 1,| |3A,X |Monaco, Monte Carlo");
+    AwardTables t;
+    t.entities[1][0] = " 1,| |3A,X |Monaco, Monte Carlo";
+    t.entities[1][callSlot(0)] = "3A2MW";
+    EXPECT_EQ(updateEntityInTable(t, {fields.number, "3A", "Monaco", false}), TableChange::Placed);
+    EXPECT_EQ(t.entities[1][0], " 1,| |3A   |Monaco");
+    EXPECT_EQ(t.entities[1][callSlot(0)], "3A2MW");
+}
+
 TEST(EntityList, PrefixOrderPlacesInTheList) {
     const Lines lines{entityFileLine(1, false, "/A", "a"), entityFileLine(2, false, "3D2", "b"),
                       entityFileLine(3, false, "3D2C", "c"), entityFileLine(4, false, "K", "d")};

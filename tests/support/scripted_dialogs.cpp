@@ -101,6 +101,13 @@ std::optional<ScriptedDialogs::Expectation> ScriptedDialogs::next(Kind kind, con
 Answer ScriptedDialogs::messageBox(const QString& text, const QString& caption, Buttons buttons,
                                    Icon icon, bool defaultNo) {
     messages.push_back({caption, text, buttons, icon, defaultNo});
+    if (unexpectedAnswer_) {
+        const bool isNext = !expected_.empty() && expected_.front().kind == Kind::Message &&
+                            expected_.front().caption == caption &&
+                            expected_.front().text == text;
+        if (!isNext)
+            return buttons == Buttons::Ok ? Answer::Ok : *unexpectedAnswer_;
+    }
     auto e = next(Kind::Message, caption + " / " + text);
     if (!e)
         return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;

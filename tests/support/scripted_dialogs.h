@@ -36,6 +36,11 @@ public:
     // `act` runs while the dialog would be shown; its result is the dialog's.
     void expectModal(std::function<int(QDialog&)> act);
 
+    // From now on a message that is not the next one expected is recorded and
+    // answered so (OK where that is the only button) instead of failing the
+    // test: for input whose messages depend on what the bytes happen to hold.
+    void answerUnexpectedMessages(Answer answer) { unexpectedAnswer_ = answer; }
+
     bool allAnswered() const { return expected_.empty(); }
 
     std::vector<RecordedMessage> messages;
@@ -73,6 +78,7 @@ private:
     std::optional<Expectation> next(Kind kind, const QString& what);
 
     std::deque<Expectation> expected_;
+    std::optional<Answer> unexpectedAnswer_;
 };
 
 } // namespace zef::test

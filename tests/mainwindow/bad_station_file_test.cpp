@@ -1,0 +1,157 @@
+// Spoilt station data files, loaded by Open and at start-up as a user would:
+// the program loads what it can without hanging, and a save afterwards
+// writes a file that reads back to the same tables.
+
+#include "mainwindow/main_window.h"
+
+#include "core/text.h"
+#include "mainwindow/grid_widget.h"
+
+#include "support/bad_input.h"
+#include "support/test_program.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+using test::referenceLine;
+using test::TestProgram;
+
+const QString kSaved = QStringLiteral("Dane zostały zapisane.");
+
+// A station data file as a save writes it, with Polish letters, an entity
+// that the reference file does not list, and one that it names differently.
+std::vector<std::string> validStationLines() {
+    std::vector<std::string> lines{
+        "SP9XYZ  08.12.2026;Call-80m;Date-80m;QSL-80m;Weryf-80m;Call-40m;Date-40m;QSL-40m;"
+        "Weryf-40m;Call-20m;Date-20m;QSL-20m;Weryf-20m;Call-15m;Date-15m;QSL-15m;Weryf-15m;"
+        "Call-10m;Date-10m;QSL-10m;Weryf-10m",
+        referenceLine(246, false, "1A0", "Military Order of Malta") +
+            ";;;;;;;;;W1AW;2024-05-01;QSL;;;;;;;;;",
+        referenceLine(2, true, "1B", "Abu Ail Is.") +
+            ";SP1ŻÓŁ;2023-01-02;LoTW;2024-01-01;;;;;;;;;;;;;;;;",
+        referenceLine(291, false, "K", "Stany Zjednoczone") + ";;;;;;;;;;;;;;;;;;;;",
+        referenceLine(999, false, "ZZ9", "Wyspa Świętego Łukasza") +
+            ";;;;;;;;;;;;;;;;;DL1A;2020-02-02;QSL;",
+    };
+    lines.push_back(std::string(43, '='));
+    for (int z = 1; z <= 40; ++z)
+        lines.push_back(
+            "     |" + std::to_string(z) + (z < 10 ? "    " : "   ") + "|P" + std::to_string(z) +
+            (z == 5 ? ";K1ABC;2021-01-30;QSL;;;;;;;;;;;;;;;;;" : ";;;;;;;;;;;;;;;;;;;;"));
+    return lines;
+}
+
+// Bad inputs plus what only a station data file can hold: CR within its
+// fields and at the end of the last one, and more than 20 ";" in a line.
+std::vector<test::BadInput> badStationFiles() {
+    auto inputs = test::badInputs(validStationLines(), 2);
+    std::string crs;
+    for (const auto& line : validStationLines())
+        crs += test::cp(line) + "\r\r\n";
+    crs.insert(crs.find("Malta") + 3, "\r");
+    inputs.push_back({"CR within lines", crs});
+    std::string semicolons;
+    for (const auto& line : validStationLines())
+        semicolons += test::cp(line) + ";;x;y\r\n";
+    inputs.push_back({"more than 20 ';'", semicolons});
+    auto longName = validStationLines();
+    longName[3].insert(longName[3].find(';'), std::string(test::kLongLineBytes, 'n'));
+    inputs.push_back({"10 MB name", test::cp(longName[0])});
+    for (std::size_t i = 1; i < longName.size(); ++i)
+        inputs.back().bytes += "\r\n" + test::cp(longName[i]);
+    return inputs;
+}
+
+// Shows the main window and paints it, as the user would then see it.
+void paint(TestProgram& app) {
+    app.main().show();
+    app.main().grab();
+}
+
+// Save as to a fresh name; afterwards the file must be sound.
+void saveAsAndCheck(TestProgram& app, const test::BadInput& input) {
+    if (!stationDataLoaded(app.state().tables))
+        return; // Save as does nothing without data
+    const QString saved = app.folder.path(QStringLiteral("zapisany.csv"));
+    QFile::remove(saved);
+    app.dialogs.expectSave(saved);
+    app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
+    QElapsedTimer clock;
+    clock.start();
+    app.main().Zapiszjako1Click();
+    test::expectQuick(clock.elapsed(), "Save as", input);
+    test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zapisany.csv")),
+                                 app.state().tables);
+}
+
+TEST(BadStationFile, OpenLoadsWhatItCanAndASaveWritesASoundFile) {
+    for (const auto& input : badStationFiles()) {
+        SCOPED_TRACE(input.name);
+        TestProgram app;
+        app.startWithNewStation();
+        app.folder.writeBytes(QStringLiteral("zly.csv"), input.bytes);
+        // Whatever the bytes hold, the reconciliation's questions get Yes.
+        app.dialogs.answerUnexpectedMessages(Answer::Yes);
+        app.dialogs.expectOpen(app.folder.path(QStringLiteral("zly.csv")));
+        QElapsedTimer clock;
+        clock.start();
+        app.main().Otwrz1Click();
+        paint(app);
+        test::expectQuick(clock.elapsed(), "Open", input);
+        test::reportMessages(app.dialogs.messages, "Open", input);
+        test::expectStorableTables(app.state().tables);
+        saveAsAndCheck(app, input);
+    }
+}
+
+TEST(BadStationFile, StartUpLoadsWhatItCanAndSaveRewritesTheFileSoundly) {
+    for (const auto& input : badStationFiles()) {
+        SCOPED_TRACE(input.name);
+        TestProgram app;
+        app.folder.writeBytes(QStringLiteral("zly.csv"), input.bytes);
+        app.folder.write(QStringLiteral("zefirant.ini"),
+                         {"[Konfiguracja]", "Znak=SP9XYZ",
+                          "Plik=" + app.folder.path(QStringLiteral("zly.csv")).toStdString()});
+        // The reconciliation's questions get No: the file's rows stay as read.
+        app.dialogs.answerUnexpectedMessages(Answer::No);
+        QElapsedTimer clock;
+        clock.start();
+        ASSERT_TRUE(app.start());
+        paint(app);
+        test::expectQuick(clock.elapsed(), "start-up load", input);
+        test::reportMessages(app.dialogs.messages, "start-up load", input);
+        test::expectStorableTables(app.state().tables);
+        if (!stationDataLoaded(app.state().tables))
+            continue; // nothing to save: Save does nothing
+        app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
+        clock.restart();
+        app.main().Zapisz1Click();
+        test::expectQuick(clock.elapsed(), "Save", input);
+        test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zly.csv")),
+                                     app.state().tables);
+    }
+}
+
+// A field of megabytes is shown cut to what a screen can hold, so that the
+// grid repaints as fast as with names of a normal length.
+TEST(BadStationFile, AHugeFieldCostsARepaintNoMoreThanAShortOne) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.state().tables.entities[1][0] += std::string(test::kLongLineBytes, 'n');
+    app.state().tables.entities[2][callSlot(0)] = std::string(test::kLongLineBytes, 'C');
+    app.main().gridFill();
+    app.main().show();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 5; ++i)
+        app.main().grab();
+    EXPECT_LT(clock.elapsed(), 1000) << "five repaints";
+    const QAbstractItemModel& cells = *app.main().StringGrid1->model();
+    EXPECT_EQ(cells.data(cells.index(0, kNameColumn)).toString().size(), kShownCharacters);
+}
+
+} // namespace
+} // namespace zef

@@ -1,0 +1,57 @@
+// The Qt message box with the texts a damaged file can bring into a question.
+#include "platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+TEST(MessageBox, TheProgramsTextsAreShownAsTheyAre) {
+    QString question = QStringLiteral("Poniższe podmioty we wczytywanym pliku mają inne dane:\n\n");
+    for (int i = 0; i < 500; ++i)
+        question += QStringLiteral("Wzorzec:\t\t246\t \t1A0  \tMilitary Order of Malta\n"
+                                   "Plik:\t\t246\t \t1A   \tOld Malta\n\n");
+    question += QStringLiteral("\nZaktualizować dane tych podmiotów?");
+    EXPECT_EQ(boundedMessageText(question), question);
+    EXPECT_EQ(boundedMessageText(QString()), QString());
+    EXPECT_EQ(boundedMessageText(QStringLiteral("a\n")), QStringLiteral("a\n"));
+}
+
+TEST(MessageBox, LinesOfADamagedFileAreCut) {
+    const QString longLine = boundedMessageText(QStringLiteral("Plik:\t") + QString(5000, u'x'));
+    EXPECT_EQ(longLine.size(), 1001);
+    EXPECT_TRUE(longLine.endsWith(QChar(0x2026)));
+
+    QString manyLines;
+    for (int i = 0; i < 100'000; ++i)
+        manyLines += QStringLiteral("  1| |ZZZZZ\n");
+    const QString shown = boundedMessageText(manyLines);
+    EXPECT_EQ(shown.count(u'\n'), 2000);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_LE(
+        boundedMessageText(QString(2000, u'x') + (QString(999, u'y') + u'\n').repeated(500)).size(),
+        101'001);
+}
+
+// The question is shown, laid out and answered at once, whatever it lists.
+TEST(MessageBox, ATenMegabyteQuestionIsAnsweredAtOnce) {
+    QString question = QStringLiteral("Poniższe podmioty nie wystepują we wczytywanym pliku:\n\n") +
+                       QString(10'000'000, u'n') + QStringLiteral("\n") +
+                       QStringLiteral("x\n").repeated(1'000'000);
+    QtDialogs dialogs;
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    dialogs.messageBox(question, QStringLiteral("Uwaga"), Buttons::YesNo, Icon::Warning, false);
+    EXPECT_LT(clock.elapsed(), 3000);
+}
+
+} // namespace
+} // namespace zef
