@@ -208,8 +208,8 @@ void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 // and a release ends a column drag, after which the window fits the columns.
 bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
     if (watched == horizontalHeader()->viewport()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress && onMouseDown) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             const int column = horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
             // A press on a section border starts a column drag, not a click.
             if (horizontalHeader()->cursor().shape() != Qt::SplitHCursor)
