@@ -2,6 +2,8 @@
 
 #include "core/text.h"
 
+#include <cstdint>
+
 namespace zef {
 
 namespace {
@@ -33,6 +35,13 @@ const std::string& summaryWidthKey() {
 const std::string& summaryHeightKey() {
     static const std::string key = fromQt(QStringLiteral("Wysokość"));
     return key;
+}
+
+// A colour is read as a signed whole number (a negative one, as a hand-edited
+// file may hold, wraps into the colour value); it is written back as that same
+// number, since its unsigned form would exceed the range the reader accepts.
+std::int32_t storedColour(ColourValue value) {
+    return static_cast<std::int32_t>(value);
 }
 
 } // namespace
@@ -102,10 +111,10 @@ void writeSettings(const ProfileFile& file, const Settings& s, bool parameterMod
     ini.writeString(kTable, "Czcionka", s.fontName);
     ini.writeInt(kTable, "Wielkosc czcionki", s.fontSize);
     ini.writeString(kTable, "Grubosc czcionki", s.fontBold ? "1" : "0");
-    ini.writeInt(kTable, "Kolor potwierdzonych", s.colours.confirmed);
-    ini.writeInt(kTable, "Kolor zweryfikowanych", s.colours.verified);
-    ini.writeInt(kTable, "Kolor usunietych", s.colours.deleted);
-    ini.writeInt(kTable, "Kolor pozostalych", s.colours.other);
+    ini.writeInt(kTable, "Kolor potwierdzonych", storedColour(s.colours.confirmed));
+    ini.writeInt(kTable, "Kolor zweryfikowanych", storedColour(s.colours.verified));
+    ini.writeInt(kTable, "Kolor usunietych", storedColour(s.colours.deleted));
+    ini.writeInt(kTable, "Kolor pozostalych", storedColour(s.colours.other));
     ini.writeInt(kSummary, "X", s.summaryLeft);
     ini.writeInt(kSummary, "Y", s.summaryTop);
     ini.writeInt(kSummary, summaryWidthKey(), s.summaryWidth);

@@ -168,6 +168,16 @@ TEST(Settings, RoundTripAndTheBoldRule) {
     EXPECT_FALSE(readSettings(ProfileFile(folder.path("other.ini")), Settings{}).fontBold);
 }
 
+TEST(Settings, NegativeColourSurvivesTheCloseWrite) {
+    TestFolder folder;
+    folder.write("zefirant.ini", {"[Tabela]", "Kolor potwierdzonych=-16777211"});
+    const ProfileFile ini(folder.path("zefirant.ini"));
+    const Settings first = readSettings(ini, Settings{});
+    writeSettings(ini, first, false, "");
+    EXPECT_EQ(ini.readString("Tabela", "Kolor potwierdzonych", ""), "-16777211");
+    EXPECT_EQ(readSettings(ini, Settings{}).colours.confirmed, first.colours.confirmed);
+}
+
 TEST(Settings, LastViewKeyThatIsYesWins) {
     TestFolder folder;
     folder.write("z.ini", {"[Wyswietlanie]", "Wszystkie=1", "Do weryfikacji=1", "Potwierdzone=0",
