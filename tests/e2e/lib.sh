@@ -57,9 +57,17 @@ wait_window() {
 }
 
 # Waits for the program to end; fails when it does not within the time given.
+# Waits for the program to end with the exit status given (0 unless told);
+# a crash at the end is a failure too.
 wait_exit() {
+    local expected="${2:-0}" status=0
     for _ in $(seq "${1:-50}"); do
-        kill -0 "$APP_PID" 2>/dev/null || { APP_PID=""; return 0; }
+        if ! kill -0 "$APP_PID" 2>/dev/null; then
+            wait "$APP_PID" || status=$?
+            APP_PID=""
+            [ "$status" -eq "$expected" ] || fail "exit status $status, expected $expected"
+            return 0
+        fi
         sleep 0.1
     done
     echo "program did not end" >&2

@@ -226,7 +226,8 @@ def main():
         click(x + 20, y + 10)
         time.sleep(0.8)
         press("Up", "Return")
-        program.wait(timeout=15)
+        if program.wait(timeout=15) != 0:
+            fail(f"the program ended with status {program.returncode}")
     except subprocess.TimeoutExpired:
         fail("the program did not end")
     finally:
