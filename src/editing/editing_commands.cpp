@@ -38,7 +38,7 @@ void TForm1::Wyslij_daneClick() {
                                 QStringLiteral("Niezapisane dane"), Buttons::Ok, Icon::Warning);
         return;
     }
-    ctx_.forms.fEmail->open(settingsFile());
+    ctx_.forms.fEmail->showFor(settingsFile());
 }
 
 } // namespace zef

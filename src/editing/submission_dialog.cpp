@@ -50,7 +50,7 @@ QString TFEmail::designedRecipient() {
     return QStringLiteral("weryfikacja@zefirant.pl");
 }
 
-void TFEmail::open(const ProfileFile& ini) {
+void TFEmail::showFor(const ProfileFile& ini) {
     if (ini.exists())
         Edit1->setText(toQt(ini.readString("Konfiguracja", "E-mail", fromQt(Edit1->text()))));
     Edit2->setText(toQt(upperAscii(ctx_.state.callsign)));

@@ -26,7 +26,7 @@ public:
 
     // Fills the recipient (from the settings file when it exists) and the
     // station callsign, and shows the dialog.
-    void open(const ProfileFile& ini);
+    void showFor(const ProfileFile& ini);
     void Button1Click();
 
     // The recipient the settings file receives at close: the box's text when
