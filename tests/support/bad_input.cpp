@@ -3,6 +3,7 @@
 #include "core/station_file.h"
 #include "core/text.h"
 #include "support/test_folder.h"
+#include "support/time_budget.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -80,11 +81,7 @@ std::vector<BadInput> badInputs(const std::vector<std::string>& utf8Lines, std::
 }
 
 std::chrono::milliseconds badInputBudget() {
-#if defined(__SANITIZE_ADDRESS__)
-    return std::chrono::milliseconds(20000);
-#else
-    return std::chrono::milliseconds(3000);
-#endif
+    return timeBudget(std::chrono::milliseconds(3000));
 }
 
 void expectQuick(long long elapsedMs, const std::string& what, const BadInput& input,
