@@ -69,13 +69,6 @@ std::vector<std::string> validSettingsLines(const QString& station) {
     return lines;
 }
 
-std::string crlf(const std::vector<std::string>& utf8Lines) {
-    std::string bytes;
-    for (const auto& line : utf8Lines)
-        bytes += test::cp(line) + "\r\n";
-    return bytes;
-}
-
 // Bad inputs (their NUL and their long line in "Plik") plus values that are
 // out of the ordinary for the keys that take them.
 std::vector<test::BadInput> badSettingsFiles(const QString& station) {
@@ -88,7 +81,7 @@ std::vector<test::BadInput> badSettingsFiles(const QString& station) {
                 if (line.substr(0, line.find('=') + 1) ==
                     replacement.substr(0, replacement.find('=') + 1))
                     line = replacement;
-        return test::BadInput{name, crlf(lines)};
+        return test::BadInput{name, test::crlf(lines)};
     };
     std::string slashes;
     while (slashes.size() < test::kLongLineBytes)

@@ -118,14 +118,19 @@ TEST(FileCommands, CtrlSSavesQuietlyAndNeverWithoutData) {
     EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
 }
 
-TEST(FileCommands, NewWithUnsavedChangesCancelledChangesNothing) {
-    TestProgram app;
+// A call entered and not saved, and New's question about it answered.
+void startWithUnsavedCallAndNewsQuestion(TestProgram& app, Answer answer) {
     app.startWithNewStation();
     app.state().tables.entities[1][callSlot(0)] = "X1X";
     app.main().markModified();
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
                               QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
-                              Answer::Cancel);
+                              answer);
+}
+
+TEST(FileCommands, NewWithUnsavedChangesCancelledChangesNothing) {
+    TestProgram app;
+    startWithUnsavedCallAndNewsQuestion(app, Answer::Cancel);
     app.main().Nowy1Click();
     EXPECT_EQ(app.state().tables.entities[1][callSlot(0)], "X1X");
     EXPECT_EQ(app.state().callsign, "SP9XYZ");
@@ -134,12 +139,7 @@ TEST(FileCommands, NewWithUnsavedChangesCancelledChangesNothing) {
 // Yes to the question and then no file name: the data must not be replaced.
 TEST(FileCommands, NewStopsWhenTheWantedSaveDidNotHappen) {
     TestProgram app;
-    app.startWithNewStation();
-    app.state().tables.entities[1][callSlot(0)] = "X1X";
-    app.main().markModified();
-    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
-                              QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
-                              Answer::Yes);
+    startWithUnsavedCallAndNewsQuestion(app, Answer::Yes);
     app.dialogs.expectSave(std::nullopt);
     app.main().Nowy1Click();
     EXPECT_EQ(app.state().tables.entities[1][callSlot(0)], "X1X");

@@ -38,13 +38,6 @@ std::vector<std::string> validZoneLines() {
     return lines;
 }
 
-std::string crlf(const std::vector<std::string>& utf8Lines) {
-    std::string bytes;
-    for (const auto& line : utf8Lines)
-        bytes += test::cp(line) + "\r\n";
-    return bytes;
-}
-
 // Bad inputs plus lines that would split or end the station data file's
 // lines if they reached a row as they stand.
 std::vector<test::BadInput> badEntityFiles() {
@@ -54,7 +47,7 @@ std::vector<test::BadInput> badEntityFiles() {
     lines.insert(lines.begin() + 3,
                  "===" + test::entityFileLine(1, false, "ZZZ", "Separator look-alike").substr(3));
     lines.insert(lines.begin() + 4, "=====================================");
-    inputs.push_back({"';' and '===' lines", crlf(lines)});
+    inputs.push_back({"';' and '===' lines", test::crlf(lines)});
     // Lines that each name an entity, with a prefix after every other.
     std::string shortLines;
     while (shortLines.size() < test::kLongLineBytes)
@@ -68,7 +61,7 @@ std::vector<test::BadInput> badZoneFiles() {
     auto lines = validZoneLines();
     lines[2] = "     |3    |JA;HL;BV";
     lines[6] = "===========================================";
-    inputs.push_back({"';' and '===' lines", crlf(lines)});
+    inputs.push_back({"';' and '===' lines", test::crlf(lines)});
     return inputs;
 }
 

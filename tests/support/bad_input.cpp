@@ -53,6 +53,10 @@ std::string shown(const std::string& text) {
 
 } // namespace
 
+std::string crlf(const std::vector<std::string>& utf8Lines) {
+    return joined(cp1250(utf8Lines), "\r\n");
+}
+
 std::string randomLine(std::size_t size, unsigned seed) {
     std::string bytes = randomBytes(size, seed);
     for (char& c : bytes)

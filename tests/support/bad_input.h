@@ -25,6 +25,9 @@ inline constexpr std::size_t kLongLineBytes = 10'000'000;
 // 10 MB longer.
 std::vector<BadInput> badInputs(const std::vector<std::string>& utf8Lines, std::size_t target);
 
+// `utf8Lines` as a sound file: windows-1250, each line ended by CR LF.
+std::string crlf(const std::vector<std::string>& utf8Lines);
+
 // Random bytes without line breaks, the same for the same seed.
 std::string randomLine(std::size_t size, unsigned seed);
 
