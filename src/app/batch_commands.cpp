@@ -1,6 +1,7 @@
 #include "app/batch_commands.h"
 
 #include "core/file_error.h"
+#include "core/file_io.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/text.h"
@@ -9,7 +10,6 @@
 #include "import/error_list.h"
 #include "platform/file_attributes.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace zef {
@@ -32,9 +32,7 @@ template <std::size_t N> QString tableLine(const std::array<QString, N>& cells) 
 // Opening the log before anything is written keeps a missing or unreadable
 // log from leaving an emptied error list behind.
 void requireReadable(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError::reading(path, file.errorString());
+    const InputFile opened(path);
 }
 
 // The window asks these questions; without anyone to answer, the answer is
@@ -57,15 +55,25 @@ void reportReconciliation(const AwardTables& tables, const BatchEnvironment& env
                      QStringLiteral(" Nie\n"));
 }
 
+const QString kNotImported =
+    QStringLiteral("Import nie został wykonany, plik nie został zmieniony.\n");
+
 QString readOnlyRefusal(const QString& path) {
     return QStringLiteral("Plik ") + path +
-           QStringLiteral(" przeznaczony jest tylko do odczytu (Read Only)!\n"
-                          "Import nie został wykonany, plik nie został zmieniony.\n");
+           QStringLiteral(" przeznaczony jest tylko do odczytu (Read Only)!\n") + kNotImported;
+}
+
+// Saved, such a file would lose whatever its lines held that was not read
+// as entity lines (a file of other line ends, another file named by mistake).
+QString noEntitiesRefusal(const QString& path) {
+    return QStringLiteral("Plik \"%1\" nie zawiera żadnego wiersza podmiotu.\n").arg(path) +
+           kNotImported;
 }
 
 int importInto(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
                std::ostream& err) {
     const QString& stationPath = command.stationPath;
+    const FileLock lock(stationPath, env.lockWait);
     const auto station = readStationData(stationPath);
     if (isReadOnly(stationPath)) {
         put(err, readOnlyRefusal(stationPath));
@@ -74,11 +82,14 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
     requireReadable(command.adifPath);
     // Saving would drop the lines the tables could not hold.
     if (station->overflow.any()) {
-        put(err, overflowMessage(station->overflow) +
-                     QStringLiteral("\nImport nie został wykonany, plik nie został zmieniony.\n"));
+        put(err, overflowMessage(station->overflow) + u'\n' + kNotImported);
         return kExitFileError;
     }
     AwardTables& tables = station->tables;
+    if (!stationDataLoaded(tables)) {
+        put(err, noEntitiesRefusal(stationPath));
+        return kExitFileError;
+    }
     reportReconciliation(tables, env, err);
 
     const QString errorList = env.programDir + kErrorListFileName;

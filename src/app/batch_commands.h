@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "core/award_tables.h"
+#include "core/file_guard.h"
 #include "core/station_file.h"
 #include "platform/system.h"
 #include "summary/summary_counts.h"
@@ -26,6 +27,7 @@ struct BatchEnvironment {
     QString programDir; // the executable's folder, ending with "/"
     QString today;      // today in the system's short date format
     Version version;
+    std::chrono::milliseconds lockWait = kLockWait; // for another writer of the station file
 };
 
 // A station data file as the commands read it.
@@ -50,7 +52,9 @@ void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode
 // --import: loads the station data file, lists on `err` what the
 // reconciliation would have asked (and answers No), runs the import into a
 // new error list file beside the executable, saves the station data file and
-// prints the summary. A read-only station data file is refused untouched.
+// prints the summary. The station data file stays locked from the read to
+// the save. A read-only station data file, or one without any entity line,
+// is refused untouched.
 int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
               std::ostream& err);
 

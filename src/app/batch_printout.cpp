@@ -1,6 +1,7 @@
 #include "app/batch_printout.h"
 
 #include "core/file_error.h"
+#include "core/file_io.h"
 #include "core/reference_files.h"
 #include "core/text.h"
 #include "platform/file_attributes.h"
@@ -10,7 +11,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace zef {
 
@@ -41,13 +41,6 @@ QByteArray renderPdf(const std::vector<PrintPage>& pages, const QString& pdfPath
     return buffer.data();
 }
 
-// Through a temporary file, so that a failed write leaves an older PDF whole.
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError::writing(path, file.errorString());
-}
-
 int printInto(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
               std::ostream& err) {
     if (sameFile(command.pdfPath, command.stationPath)) {
@@ -65,9 +58,12 @@ int printInto(const CommandLine& command, const BatchEnvironment& env, std::ostr
     const AwardTables& tables = station->tables;
     const PrintoutHeader header{upperAscii(station->callsign), fromQt(env.today),
                                 awardPoints(tables)};
-    writeFile(command.pdfPath, renderPdf({printoutPageOne(tables, header),
-                                          printoutPageTwo(tables, header, entityFileLines)},
-                                         command.pdfPath));
+    const QByteArray pdf = renderPdf(
+        {printoutPageOne(tables, header), printoutPageTwo(tables, header, entityFileLines)},
+        command.pdfPath);
+    // A failed write leaves an older PDF whole.
+    replaceFile(command.pdfPath,
+                std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     put(out, QStringLiteral("Wydruk zestawienia zapisano w pliku %1.\n").arg(command.pdfPath));
     return kExitSuccess;
 }

@@ -59,7 +59,15 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
     QtSystem system;
     const BatchEnvironment env{system.executableDir(), system.shortDate(system.today()),
                                system.version()};
-    const int status = runBatchCommand(command, env, std::cout, std::cerr);
+    int status = kExitFileError;
+    // Whatever a command meets ends it with a reason, never with an abort.
+    try {
+        status = runBatchCommand(command, env, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        put(std::cerr, QStringLiteral("zefirant: brak pamięci\n"));
+    } catch (const std::exception& e) {
+        put(std::cerr, QStringLiteral("zefirant: ") + QString::fromLocal8Bit(e.what()) + u'\n');
+    }
     std::cout.flush();
     return status;
 }

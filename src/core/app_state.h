@@ -3,6 +3,7 @@
 // them. Owned by the program and handed by reference to every window.
 
 #include "core/award_tables.h"
+#include "core/file_guard.h"
 
 #include <QString>
 #include <cstdint>
@@ -22,10 +23,11 @@ struct RowColours {
 
 struct AppState {
     AwardTables tables;
-    QString stationPath;     // empty: no file yet (after New, until Save as)
-    std::string callsign;    // windows-1250, as typed or read
+    QString stationPath;         // empty: no file yet (after New, until Save as)
+    FileFingerprint stationFile; // what the path held when last read or written
+    std::string callsign;        // windows-1250, as typed or read
     bool unsavedChanges = false;
-    int selectedView = 0;    // ComboBox1 index: 0..4 entities, 5..9 zones
+    int selectedView = 0; // ComboBox1 index: 0..4 entities, 5..9 zones
     RowColours colours;
     int widthCorrection = 0;
     int captionFontMargin = 0;

@@ -43,8 +43,16 @@ std::string trimRight(std::string_view s) {
     return std::string(s.substr(0, e));
 }
 
+std::string_view trimmedView(std::string_view s) {
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    return s;
+}
+
 std::string trim(std::string_view s) {
-    return trimLeft(trimRight(s));
+    return std::string(trimmedView(s));
 }
 
 std::string upperAscii(std::string_view s) {

@@ -20,6 +20,8 @@ char charAt(std::string_view s, std::size_t position);
 // Leading and trailing characters up to and including the blank are removed
 // (control characters count as blanks, as in the line formats' origin).
 std::string trim(std::string_view s);
+// The same as a view into s.
+std::string_view trimmedView(std::string_view s);
 std::string trimRight(std::string_view s);
 std::string trimLeft(std::string_view s);
 

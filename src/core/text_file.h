@@ -1,36 +1,61 @@
 #pragma once
-// Line-oriented text files. Lines end with CR LF or LF alone; a line's CR is
-// not part of it. Writes end every line with CR LF and go through a temporary
-// file and an atomic rename, so a crash never leaves a half-written file.
+// Line-oriented text files. A line ends at LF, and a CR right before the LF
+// is not part of it. The program's own files also end a line at a CR alone,
+// as a spreadsheet's export for another system writes them. Writes end every
+// line with CR LF and replace the file whole (replaceFile).
 
-#include <QFile>
+#include "core/file_io.h"
+
 #include <QString>
-#include <optional>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zef {
 
-// Reads one line at a time, holding only a buffer of the file.
+enum class LineEnds {
+    LfOnly,      // CR LF or LF
+    AlsoCrAlone, // CR LF, LF or CR
+};
+
+// Calls `take` with each line of the bytes in turn; a last line without its
+// end counts, less one trailing CR.
+void forEachLine(std::string_view bytes, LineEnds ends,
+                 const std::function<void(std::string_view)>& take);
+// The same lines, kept.
+std::vector<std::string> splitLines(std::string_view bytes, LineEnds ends);
+
+// Reads a large file one line at a time (LF ends a line), holding only a
+// buffer of it. A line longer than `lineLimit` comes as its first
+// `lineLimit` bytes and its last kKeptLineEnd bytes: memory stays bounded,
+// and whatever a line's end decides is still decided.
 class LineReader {
 public:
-    explicit LineReader(const QString& path); // throws FileError
-    std::optional<std::string> next();        // nothing at the end of the file
-    // The same into `line`, reusing its storage; false at the end of the file.
+    static constexpr std::size_t kKeptLineEnd = 16;
+
+    explicit LineReader(const QString& path, std::size_t lineLimit = std::string::npos);
+    // The next line into `line`, reusing its storage; false at the end.
     bool next(std::string& line);
 
 private:
     bool fill();
+    void cutOverlongLine();
+    void deliver(std::string& line, std::size_t end);
 
-    QFile file_;
+    InputFile file_;
+    std::size_t lineLimit_;
     std::string buffer_;
     std::size_t position_ = 0;
     bool atEnd_ = false;
+    std::string head_; // the kept start of an overlong line being skipped
+    bool overlong_ = false;
 };
 
+// A program's own text file (settings, reference, station data file).
 std::vector<std::string> readLines(const QString& path);
 void writeLines(const QString& path, const std::vector<std::string>& lines);
-// Opens for appending, writes the line with CR LF and closes again.
-void appendLine(const QString& path, const std::string& line);
+// The lines joined, each ended by CR LF.
+std::string joinLines(const std::vector<std::string>& lines);
 
 } // namespace zef

@@ -5,7 +5,6 @@
 #include "core/text_file.h"
 #include "import/error_list.h"
 
-#include <QFile>
 #include <algorithm>
 #include <vector>
 
@@ -32,7 +31,7 @@ std::unordered_map<long long, int> indexRows(const std::array<Row, N>& rows, int
 
 AdifImporter::AdifImporter(AwardTables& tables, const QString& errorListPath,
                            const ImportOptions& options)
-    : tables_(tables), errorListPath_(errorListPath), options_(options),
+    : tables_(tables), errors_(errorListPath), options_(options),
       entityRows_(indexRows(tables.entities, kEntityRows,
                             [](const std::string& line) { return referenceNumber(line); })),
       zoneRows_(indexRows(tables.zones, kZoneRows,
@@ -43,7 +42,10 @@ void AdifImporter::addLine(std::string_view line) {
         inHeader_ = !closesWithTag(line, "eoh");
         return;
     }
-    appendLowered(record_, line);
+    if (record_.size() + line.size() > kRecordLimit)
+        overlong_ = true;
+    else
+        appendLowered(record_, line);
     recordOpen_ = true;
     if (closesWithTag(line, "eor"))
         applyRecord();
@@ -52,10 +54,19 @@ void AdifImporter::addLine(std::string_view line) {
 void AdifImporter::finish() {
     if (recordOpen_)
         applyRecord();
+    errors_.close();
 }
 
 void AdifImporter::applyRecord() {
     recordOpen_ = false;
+    if (overlong_) {
+        overlong_ = false;
+        record_.resize(std::min(record_.size(), kShownOfOverlong));
+        record_ += " ...";
+        reportPlacement();
+        record_.clear();
+        return;
+    }
     tags_ = scanRecord(record_);
     if (tags_.qsl || tags_.lotw) {
         qsoState_ = QsoState::Unread;
@@ -113,26 +124,22 @@ const ConfirmedQso* AdifImporter::confirmedQso() {
 }
 
 void AdifImporter::reportPlacement() {
-    appendPlacementEntry(errorListPath_, record_);
+    errors_.addPlacement(record_);
     ++errorEntries_;
 }
 
 void AdifImporter::reportBand() {
-    appendBandEntry(errorListPath_, record_);
+    errors_.addBand(record_);
     ++errorEntries_;
 }
 
 std::int64_t countAdifLines(const QString& adifPath) {
-    QFile file(adifPath);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError::reading(adifPath, file.errorString());
+    InputFile file(adifPath);
     std::vector<char> buffer(1 << 16);
     std::int64_t lines = 0;
     bool openLine = false; // bytes after the last line feed
     for (;;) {
-        const qint64 got = file.read(buffer.data(), static_cast<qint64>(buffer.size()));
-        if (got < 0)
-            throw FileError::reading(adifPath, file.errorString());
+        const auto got = static_cast<std::ptrdiff_t>(file.read(buffer.data(), buffer.size()));
         if (got == 0)
             break;
         const auto end = buffer.begin() + got;
@@ -144,25 +151,27 @@ std::int64_t countAdifLines(const QString& adifPath) {
 
 ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
                         const ImportOptions& options, const ImportProgress& progress) {
-    AdifImporter importer(tables, errorListPath, options);
     ImportResult result;
+    std::optional<AdifImporter> importer;
     try {
-        LineReader reader(adifPath);
+        importer.emplace(tables, errorListPath, options);
+        LineReader reader(adifPath, AdifImporter::kRecordLimit);
         std::string line;
         std::int64_t linesRead = 0;
         while (reader.next(line)) {
             ++linesRead;
             if (progress)
                 progress(linesRead);
-            importer.addLine(line);
+            importer->addLine(line);
         }
-        importer.finish();
+        importer->finish();
     } catch (const FileError& error) {
         // A record still being read when the error came is not applied.
         result.cutShort = true;
         result.errorText = error.text();
     }
-    result.errorEntries = importer.errorEntries();
+    if (importer)
+        result.errorEntries = importer->errorEntries();
     return result;
 }
 

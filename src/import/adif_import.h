@@ -5,6 +5,7 @@
 
 #include "core/award_tables.h"
 #include "import/adif_record.h"
+#include "import/error_list.h"
 #include "import/import_options.h"
 #include "import/slot_update.h"
 
@@ -33,7 +34,8 @@ std::int64_t countAdifLines(const QString& adifPath);
 
 // Imports the file into `tables`, appending to the error list at
 // `errorListPath`. An input/output error (of the ADIF file or the error list)
-// ends the run early; what was applied until then stays in the tables.
+// ends the run early; what was applied until then stays in the tables, and
+// what was listed until then is in the error list.
 ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
                         const ImportOptions& options, const ImportProgress& progress = {});
 
@@ -49,10 +51,17 @@ QString importCutShortMessage(const ImportResult& result);
 // line ends). Throws FileError when the error list cannot be written.
 class AdifImporter {
 public:
+    // A record longer than this (no real one comes near it) is not read: it
+    // is listed once as unplaceable, shortened, and the import goes on.
+    static constexpr std::size_t kRecordLimit = 1 << 20;
+    // How much of such a record the error list shows.
+    static constexpr std::size_t kShownOfOverlong = 256;
+
     AdifImporter(AwardTables& tables, const QString& errorListPath, const ImportOptions& options);
 
     void addLine(std::string_view line);
-    // The file has ended: its last line closes the last record.
+    // The file has ended: its last line closes the last record. The error
+    // list is on disk when this returns.
     void finish();
 
     int errorEntries() const { return errorEntries_; }
@@ -67,7 +76,7 @@ private:
     void reportBand();
 
     AwardTables& tables_;
-    QString errorListPath_;
+    ErrorList errors_;
     ImportOptions options_;
     // Row of each entity and zone number, first row wins; rows do not move
     // during an import.
@@ -76,7 +85,8 @@ private:
 
     bool inHeader_ = true;
     bool recordOpen_ = false;
-    std::string record_; // lower-cased lines of the current record, joined
+    bool overlong_ = false; // the current record passed kRecordLimit
+    std::string record_;    // lower-cased lines of the current record, joined
     RecordTags tags_;
     // Call and date of the current record, read once when first needed.
     enum class QsoState { Unread, Placeable, Unplaceable };

@@ -14,13 +14,15 @@ void createErrorList(const QString& path) {
     writeLines(path, {fromQt(errorListHeader())});
 }
 
-void appendPlacementEntry(const QString& path, const std::string& recordText) {
-    appendLine(path, upperAscii(recordText));
+void ErrorList::addPlacement(std::string_view recordText) {
+    file_.write(upperAscii(recordText));
+    file_.write("\r\n");
 }
 
-void appendBandEntry(const QString& path, const std::string& recordText) {
-    // Both lines in one write, so that the entry is never left half on disk.
-    appendLine(path, "Pasmo: " + recordText + "\r\n");
+void ErrorList::addBand(std::string_view recordText) {
+    file_.write("Pasmo: ");
+    file_.write(recordText);
+    file_.write("\r\n\r\n");
 }
 
 } // namespace zef

@@ -1,10 +1,14 @@
 #pragma once
 // The error list file beside the executable: the records an import could not
-// place, one entry per table, appended and closed at once so that the file is
-// complete on disk even if a run stops.
+// place, one entry per table. An import run keeps it open and writes through
+// a buffer; closing it at the run's end, also a run cut short, puts on disk
+// everything listed until then.
+
+#include "core/file_io.h"
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace zef {
 
@@ -17,11 +21,20 @@ QString errorListHeader();
 // Throws FileError.
 void createErrorList(const QString& path);
 
-// Appends a placement entry: the record text upper-cased. Throws FileError.
-void appendPlacementEntry(const QString& path, const std::string& recordText);
+// The entries of one import run, appended to the file. Throws FileError.
+class ErrorList {
+public:
+    explicit ErrorList(const QString& path) : file_(path) {}
 
-// Appends a band entry: "Pasmo: " and the record text, then an empty line.
-// Throws FileError.
-void appendBandEntry(const QString& path, const std::string& recordText);
+    // A placement entry: the record text upper-cased.
+    void addPlacement(std::string_view recordText);
+    // A band entry: "Pasmo: " and the record text, then an empty line.
+    void addBand(std::string_view recordText);
+    // Everything added is on disk once this returns.
+    void close() { file_.close(); }
+
+private:
+    AppendingFile file_;
+};
 
 } // namespace zef

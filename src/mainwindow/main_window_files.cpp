@@ -3,6 +3,8 @@
 #include "mainwindow/main_window.h"
 
 #include "core/displayed_path.h"
+#include "core/file_guard.h"
+#include "core/file_io.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
@@ -27,6 +29,13 @@ const QString kCsvOpenFilter = QStringLiteral("Pliki CSV |*.CSV|Wszystkie pliki|
 QString readOnlyQuestion(const QString& path) {
     return QStringLiteral("Plik ") + path +
            QStringLiteral(" przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\n"
+                          "Czy zapisać pomimo tego?");
+}
+
+QString changedByAnotherProgramQuestion(const QString& path) {
+    return QStringLiteral("Plik ") + path +
+           QStringLiteral(" został zmieniony przez inny program\npo wczytaniu go "
+                          "(np. przez import danych).\n\nZapisanie danych zastąpi te zmiany.\n"
                           "Czy zapisać pomimo tego?");
 }
 
@@ -64,10 +73,14 @@ void TForm1::loadStationFile() {
     if (missingReferenceFile(kEntityFileName))
         return;
     const auto referenceLines = readReferenceLines(ctx_.programFile(kEntityFileName));
-    if (!fileExists(ctx_.state.stationPath))
+    if (!fileExists(ctx_.state.stationPath)) {
+        ctx_.state.stationFile = {};
         return;
+    }
     // The whole file is read before the tables change, so a read error leaves them as they were.
-    const auto lines = readLines(ctx_.state.stationPath);
+    const std::string bytes = readFileBytes(ctx_.state.stationPath);
+    const auto lines = splitLines(bytes, LineEnds::AlsoCrAlone);
+    ctx_.state.stationFile = fingerprintOf(bytes);
     AwardTables& tables = ctx_.state.tables;
     const LoadOverflow overflow = loadStationLines(lines, tables);
     if (overflow.any())
@@ -94,10 +107,27 @@ void TForm1::loadStationFile() {
     gridFill();
 }
 
+// Another program (a scheduled batch import) may have changed the file since
+// it was read: its changes are overwritten only when the user says so.
 bool TForm1::writeStationFile(bool confirm) {
+    const QString& path = ctx_.state.stationPath;
     const std::string date = fromQt(ctx_.system.shortDate(ctx_.system.today()));
-    writeLines(ctx_.state.stationPath,
-               stationFileLines(ctx_.state.tables, ctx_.state.callsign, date));
+    const std::string bytes =
+        joinLines(stationFileLines(ctx_.state.tables, ctx_.state.callsign, date));
+    for (;;) {
+        const FileLock lock(path, kLockWait);
+        const FileFingerprint onDisk = currentFingerprint(path);
+        if (!onDisk.exists || onDisk == ctx_.state.stationFile) {
+            replaceFile(path, bytes);
+            break;
+        }
+        if (ctx_.dialogs.messageBox(changedByAnotherProgramQuestion(path),
+                                    QStringLiteral("Ostrzeżenie"), Buttons::YesNo,
+                                    Icon::Warning) != Answer::Yes)
+            return false;
+        ctx_.state.stationFile = onDisk;
+    }
+    ctx_.state.stationFile = fingerprintOf(bytes);
     clearModified();
     if (confirm)
         ctx_.dialogs.messageBox(QStringLiteral("Dane zostały zapisane."),
@@ -163,6 +193,8 @@ bool TForm1::saveAs(const QString& proposedName) {
             return saved;
     }
     ctx_.state.stationPath = path;
+    // The user chose to replace whatever the file holds now.
+    ctx_.state.stationFile = currentFingerprint(path);
     showStationPath();
     return writeStationFile(true);
 }
@@ -243,6 +275,7 @@ void TForm1::Nowy1Click() {
     StatusBar2->setToolTip(QString());
     StatusBar2->setPanelText(1, QString());
     ctx_.state.stationPath.clear();
+    ctx_.state.stationFile = {};
     if (missingReferenceFile(kEntityFileName)) {
         resetToEmptyState();
         return;

@@ -1,10 +1,10 @@
 #include "platform/file_attributes.h"
 
+#include "core/file_io.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace zef {
 
@@ -58,30 +58,14 @@ bool renameFile(const QString& from, const QString& to) {
     return fileExists(from) && !QFileInfo::exists(to) && QFile::rename(from, to);
 }
 
-// The copy is written unnamed (or under a temporary name) and takes its name
-// only when it is whole and carries its final permissions: a crash during the
-// copy never leaves a part of the file, nor a writable copy of a read-only
-// file, which would break the backup chain that relies on the attribute.
 bool copyFile(const QString& from, const QString& to) {
     mode_t mode = 0;
     if (!fileExists(from) || QFileInfo::exists(to) || !modeOf(from, mode))
         return false;
-    QFile source(from);
-    QTemporaryFile copy(QFileInfo(to).absolutePath() + QStringLiteral("/qt_temp.XXXXXX"));
-    if (!source.open(QIODevice::ReadOnly) || !copy.open())
-        return false;
-    char buffer[1 << 16];
-    for (qint64 got; (got = source.read(buffer, sizeof buffer)) != 0;)
-        if (got < 0 || copy.write(buffer, got) != got)
-            return false;
-    if (!copy.flush() || ::fchmod(copy.handle(), mode & 07777) != 0 ||
-        ::fdatasync(copy.handle()) != 0)
-        return false;
-    // Taking the name refuses an existing file, as the backup chain needs.
-    if (!copy.rename(to))
-        return false;
-    copy.setAutoRemove(false);
-    return true;
+    // Taking the name only when the copy is whole and carries its final
+    // permissions: a half copy, or a writable copy of a read-only file, would
+    // break the backup chain that relies on the attribute.
+    return createFile(to, readFileBytes(from), mode & 07777);
 }
 
 } // namespace zef

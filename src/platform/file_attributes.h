@@ -10,11 +10,12 @@ namespace zef {
 
 bool fileExists(const QString& path);
 bool isReadOnly(const QString& path);
-void setReadOnly(const QString& path);   // clears every write bit, others kept
-void clearReadOnly(const QString& path); // gives the owner write permission back
-bool deleteFile(const QString& path);    // false when missing or read-only
+void setReadOnly(const QString& path);                   // clears every write bit, others kept
+void clearReadOnly(const QString& path);                 // gives the owner write permission back
+bool deleteFile(const QString& path);                    // false when missing or read-only
 bool renameFile(const QString& from, const QString& to); // false when `to` exists
-// Copies a file with its permissions; false when `to` exists or the copy fails.
+// Copies a file with its permissions; false when `to` exists or `from` does
+// not. Throws FileError when the copy cannot be made.
 bool copyFile(const QString& from, const QString& to);
 
 } // namespace zef

@@ -1,6 +1,7 @@
 #include "summary/print_job.h"
 
 #include "core/file_error.h"
+#include "core/file_io.h"
 #include "core/text.h"
 
 #include <QFontMetricsF>
@@ -69,19 +70,32 @@ bool renderPrintout(QPagedPaintDevice& device, const std::vector<PrintPage>& pag
 }
 
 PrintoutJob::PrintoutJob(QPrinter& printer)
-    : printer_(printer), toFile_(!printer.outputFileName().isEmpty()) {}
+    : printer_(printer), toFile_(!printer.outputFileName().isEmpty()) {
+    if (!toFile_)
+        return;
+    document_.open(QIODevice::WriteOnly);
+    pdf_ = std::make_unique<QPdfWriter>(&document_);
+    pdf_->setTitle(printer.docName());
+    pdf_->setCreator(QStringLiteral("Zefirant"));
+    pdf_->setResolution(printer.resolution());
+    pdf_->setPageLayout(printer.pageLayout());
+}
 
 PrintoutJob::~PrintoutJob() {
-    finish();
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QPagedPaintDevice& PrintoutJob::device() {
+    if (pdf_)
+        return *pdf_;
+    return printer_;
 }
 
 void PrintoutJob::drawPage(const PrintPage& page) {
     if (painter_.isActive()) {
-        printer_.newPage();
-    } else if (!painter_.begin(&printer_)) {
-        if (toFile_)
-            throw FileError::writing(printer_.outputFileName(),
-                                     QStringLiteral("nie można utworzyć pliku"));
+        device().newPage();
+    } else if (!painter_.begin(&device())) {
         throw FileError(QStringLiteral("Nie można rozpocząć wydruku na drukarce \"%1\".")
                             .arg(printer_.printerName()));
     }
@@ -96,6 +110,12 @@ void PrintoutJob::endPage() {
 void PrintoutJob::finish() {
     if (painter_.isActive())
         painter_.end();
+    if (!toFile_ || written_)
+        return;
+    written_ = true;
+    const QByteArray& bytes = document_.data();
+    replaceFile(printer_.outputFileName(),
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace zef

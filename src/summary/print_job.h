@@ -5,7 +5,10 @@
 
 #include "summary/printout_layout.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
+#include <memory>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -41,6 +44,8 @@ bool renderPrintout(QPagedPaintDevice& device, const std::vector<PrintPage>& pag
 // The pages of one printout sent to the printer the print dialog set up:
 // on a printer every page is its own print job; a printer that writes a file
 // gets all pages in that one document, since a second job would overwrite it.
+// That document is made in memory and written by replaceFile at finish(), so
+// a full disk is reported and leaves an older file whole.
 class PrintoutJob {
 public:
     explicit PrintoutJob(QPrinter& printer);
@@ -53,15 +58,21 @@ public:
     void drawPage(const PrintPage& page);
     // Ends the page's print job; the file's document stays open.
     void endPage();
-    // Ends everything: after it the file is complete.
+    // Ends everything: after it the file is complete. Throws FileError when
+    // the file cannot be written. A job destroyed unfinished writes nothing.
     void finish();
 
     bool toFile() const { return toFile_; }
 
 private:
+    QPagedPaintDevice& device();
+
     QPrinter& printer_;
-    QPainter painter_;
     bool toFile_ = false;
+    QBuffer document_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    bool written_ = false;
+    QPainter painter_; // last: it ends before the devices it paints on go
 };
 
 } // namespace zef

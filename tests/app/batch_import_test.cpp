@@ -220,12 +220,12 @@ TEST(BatchImport, NothingIsWrittenWhenAnInputCannotBeRead) {
 
     const std::vector<std::pair<QStringList, std::string>> cases{
         {{QStringLiteral("--import"), gone, fixture.stationPath()},
-         "Błąd odczytu pliku \"" + gone.toStdString() + "\": No such file or directory\n"},
+         "Błąd odczytu pliku \"" + gone.toStdString() + "\": nie ma takiego pliku ani folderu\n"},
         {{QStringLiteral("--import"), folderLog, fixture.stationPath()},
          "Błąd odczytu pliku \"" + folderLog.toStdString() + "\": "},
         {{QStringLiteral("--import"), log, fixture.folder.path(QStringLiteral("gone.csv"))},
          "Błąd odczytu pliku \"" + fixture.folder.path(QStringLiteral("gone.csv")).toStdString() +
-             "\": No such file or directory\n"},
+             "\": nie ma takiego pliku ani folderu\n"},
         // The arguments swapped: the log is no station data file and must not be overwritten.
         {{QStringLiteral("--import"), fixture.stationPath(), log},
          "Plik \"" + log.toStdString() + "\" nie jest plikiem danych stacji"},

@@ -80,8 +80,8 @@ TEST(BatchSummary, AMissingFileGivesTheSystemsMessage) {
     BatchFixture fixture;
     const QString gone = fixture.folder.path(QStringLiteral("gone.csv"));
     EXPECT_EQ(fixture.run({QStringLiteral("--summary"), gone}), 1);
-    EXPECT_EQ(fixture.err,
-              "Błąd odczytu pliku \"" + gone.toStdString() + "\": No such file or directory\n");
+    EXPECT_EQ(fixture.err, "Błąd odczytu pliku \"" + gone.toStdString() +
+                               "\": nie ma takiego pliku ani folderu\n");
     EXPECT_EQ(fixture.out, "");
 }
 

@@ -1,5 +1,5 @@
-#include "core/text.h"
 #include "core/file_error.h"
+#include "core/text.h"
 #include "core/text_file.h"
 
 #include "support/test_folder.h"
@@ -46,7 +46,8 @@ TEST(Text, IntegersAreWholeOrNothing) {
 TEST(Text, CodePageRoundTrip) {
     ASSERT_TRUE(codePageAvailable());
     EXPECT_EQ(fromQt(QStringLiteral("ś")), "\x9c");
-    EXPECT_EQ(toQt(fromQt(QStringLiteral("Zażółć gęślą jaźń"))), QStringLiteral("Zażółć gęślą jaźń"));
+    EXPECT_EQ(toQt(fromQt(QStringLiteral("Zażółć gęślą jaźń"))),
+              QStringLiteral("Zażółć gęślą jaźń"));
 }
 
 TEST(TextFile, LinesEndWithCrLfOrLf) {
@@ -71,7 +72,9 @@ TEST(TextFile, LongLinesCrossTheReadBuffer) {
 TEST(TextFile, WritesCrLfAndAppends) {
     test::TestFolder folder;
     writeLines(folder.path("w.txt"), {"a", "b"});
-    appendLine(folder.path("w.txt"), "c");
+    AppendingFile appending(folder.path("w.txt"));
+    appending.write("c\r\n");
+    appending.close();
     EXPECT_EQ(folder.readBytes("w.txt"), "a\r\nb\r\nc\r\n");
 }
 

@@ -1,5 +1,6 @@
 // An ADIF file imported into a station that already holds confirmations.
 
+#include "core/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_targets.h"
 
@@ -24,7 +25,7 @@ void adifImport(std::string_view bytes) {
 
     // The engine is fed the lines a file of these bytes would give.
     AdifImporter importer(*tables, errorList, options);
-    for (const auto& line : splitLines(bytes))
+    for (const auto& line : splitLines(bytes, LineEnds::LfOnly))
         importer.addLine(line);
     importer.finish();
 

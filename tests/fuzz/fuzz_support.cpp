@@ -1,5 +1,7 @@
 #include "fuzz/fuzz_support.h"
 
+#include "core/text_file.h"
+
 #include "core/reference_files.h"
 #include "core/station_file.h"
 
@@ -26,21 +28,6 @@ std::vector<const Row*> occupiedEntityRows(const AwardTables& tables) {
 }
 
 } // namespace
-
-std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t lf = bytes.find('\n', start);
-        const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
-        std::size_t lineEnd = end;
-        if (lineEnd > start && bytes[lineEnd - 1] == '\r')
-            --lineEnd;
-        lines.emplace_back(bytes.substr(start, lineEnd - start));
-        start = end + 1;
-    }
-    return lines;
-}
 
 QString scratchPath(const QString& name) {
     // Removed with its files when the process ends normally.
@@ -113,7 +100,7 @@ const AwardTables& smallStation() {
 
 void expectRowLoadsBack(const Row& row) {
     const std::string line = joinRow(row);
-    const auto lines = splitLines(line + "\r\n");
+    const auto lines = splitLines(line + "\r\n", LineEnds::AlsoCrAlone);
     if (lines.size() != 1 || lines[0] != line || line.starts_with("===") || splitLine(line) != row)
         fail("saved row loads back changed", line);
 }
@@ -125,7 +112,7 @@ void expectSaveLoadsBack(const AwardTables& tables) {
         bytes += "\r\n";
     }
     auto reloaded = std::make_unique<AwardTables>();
-    if (loadStationLines(splitLines(bytes), *reloaded).any())
+    if (loadStationLines(splitLines(bytes, LineEnds::AlsoCrAlone), *reloaded).any())
         fail("saved station data file overflows on loading");
     const auto before = occupiedEntityRows(tables);
     const auto after = occupiedEntityRows(*reloaded);

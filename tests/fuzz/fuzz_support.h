@@ -1,6 +1,5 @@
 #pragma once
-// What the fuzz targets share: the line cutting of the file reader over
-// bytes in memory, a scratch folder for targets that read through a path,
+// What the fuzz targets share: a scratch folder for targets that read through a path,
 // fixed stations built from the delivered reference files, and the check
 // that a station data file written from the tables loads back unchanged.
 
@@ -12,10 +11,6 @@
 #include <vector>
 
 namespace zef::fuzz {
-
-// The bytes cut into lines exactly as LineReader cuts a file: at every LF,
-// with one CR before it dropped; a last line without LF loses one trailing CR.
-std::vector<std::string> splitLines(std::string_view bytes);
 
 // Path of `name` in this process's scratch folder.
 QString scratchPath(const QString& name);

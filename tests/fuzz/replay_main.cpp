@@ -1,6 +1,6 @@
 // Replays every file of a target's corpus through its entry, without
 // fuzzing, so that an input that once crashed keeps being tried. Also checks
-// that the in-memory line cutting the targets use matches the file reader.
+// that the in-memory line cutting the targets use matches the file readers.
 //
 //   zefirant_fuzz_replay TARGET CORPUS_FOLDER
 
@@ -38,7 +38,12 @@ int main(int argc, char** argv) {
         }
         const QByteArray bytes = file.readAll();
         const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        if (zef::fuzz::splitLines(view) != zef::readLines(path)) {
+        std::vector<std::string> streamed;
+        zef::LineReader reader(path);
+        for (std::string line; reader.next(line);)
+            streamed.push_back(line);
+        if (zef::splitLines(view, zef::LineEnds::AlsoCrAlone) != zef::readLines(path) ||
+            zef::splitLines(view, zef::LineEnds::LfOnly) != streamed) {
             std::fprintf(stderr, "%s: lines cut unlike the file reader\n", qPrintable(name));
             return 1;
         }

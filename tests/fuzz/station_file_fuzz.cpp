@@ -2,6 +2,7 @@
 // entity list, missing entities added and differing ones updated, then shown
 // and saved.
 
+#include "core/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_targets.h"
 
@@ -31,7 +32,8 @@ const std::vector<std::string>& referenceList() {
 
 void stationFile(std::string_view bytes) {
     auto tables = std::make_unique<AwardTables>();
-    const LoadOverflow overflow = loadStationLines(splitLines(bytes), *tables);
+    const LoadOverflow overflow =
+        loadStationLines(splitLines(bytes, LineEnds::AlsoCrAlone), *tables);
     if (overflow.any())
         (void)overflowMessage(overflow);
     expectSaveLoadsBack(*tables);

@@ -118,9 +118,8 @@ TEST(AdifImportFaults, UnreadableAdifFileStopsTheRunAndSaysSo) {
     EXPECT_THROW(countAdifLines(f.folder.path("missing.adi")), FileError);
 }
 
-// The error list becoming unwritable midway: the run stops there, and what
-// it applied before stays.
-TEST(AdifImportFaults, ErrorListFailureStopsTheRunKeepingWhatWasApplied) {
+// An error list that cannot be written stops the run before it changes anything.
+TEST(AdifImportFaults, ErrorListFailureStopsTheRunBeforeItStarts) {
     ImportFixture f;
     Qso unknown;
     unknown.call = "SP2UNK";
@@ -134,7 +133,7 @@ TEST(AdifImportFaults, ErrorListFailureStopsTheRunKeepingWhatWasApplied) {
     EXPECT_TRUE(result.cutShort);
     EXPECT_TRUE(result.errorText.contains(errorList));
     EXPECT_EQ(result.errorEntries, 0);
-    EXPECT_EQ(f.entity(test::kUsaRow)[callSlot(k20)], "SP1ABC");
+    EXPECT_EQ(f.entity(test::kUsaRow)[callSlot(k20)], "");
     EXPECT_EQ(f.zone(5)[callSlot(test::k10)], "");
 }
 
@@ -158,7 +157,7 @@ TEST(AdifImportFaults, ProgressCountsEveryLineUpToTheLineCount) {
 
 TEST(ErrorList, IsCreatedAnewWithItsHeaderInTheProgramsCodePage) {
     ImportFixture f;
-    appendPlacementEntry(f.errorListPath(), "old");
+    ErrorList(f.errorListPath()).addPlacement("old");
     createErrorList(f.errorListPath());
     EXPECT_EQ(f.folder.readBytes(kErrorListFileName),
               test::cp("Błędy związane z niewłaściwym numerem podmiotu DXCC/strefą CQ lub ich "
@@ -173,6 +172,28 @@ TEST(ErrorList, RecordBytesAreWrittenAsTheyCame) {
     const std::string name = "<NAME:6>Claude Côt"; // UTF-8 in the file, length in characters
     f.import("<eoh>\n" + q.text() + name + "<eor>\n");
     EXPECT_EQ(f.entries(), upperAscii(q.text() + name + "<eor>") + "\r\n");
+}
+
+// A record far beyond any real one (a damaged or hostile file) is listed once,
+// shortened, and the records after it are imported as usual.
+TEST(AdifImportFaults, AnOverlongRecordIsListedShortAndTheImportGoesOn) {
+    const std::string junk(3 << 20, 'j');
+    const std::string manyLines = [] {
+        std::string lines;
+        for (int i = 0; i < 300'000; ++i)
+            lines += "<comment:6>lines\n";
+        return lines;
+    }();
+    for (const std::string& overlong : {junk, manyLines}) {
+        ImportFixture f;
+        const auto result = f.import("<eoh>\n" + overlong + "<eor>\n" + Qso{}.text() + "<eor>\n");
+        EXPECT_FALSE(result.cutShort);
+        EXPECT_EQ(result.errorEntries, 1);
+        const std::string entries = f.entries();
+        EXPECT_LT(entries.size(), 2 * AdifImporter::kShownOfOverlong);
+        EXPECT_TRUE(entries.ends_with(" ...\r\n"));
+        EXPECT_EQ(f.entity(test::kUsaRow)[callSlot(k20)], "SP1ABC");
+    }
 }
 
 } // namespace

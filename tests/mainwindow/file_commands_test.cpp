@@ -244,6 +244,34 @@ TEST(FileCommands, SaveThenOpenGivesTheSameTables) {
     EXPECT_EQ(app.state().tables.zones, saved.zones);
 }
 
+// A scheduled batch import may change the file while the window holds what
+// it read: Save asks before it overwrites that change.
+TEST(FileCommands, SaveAsksBeforeOverwritingAChangeMadeByAnotherProgram) {
+    TestProgram app;
+    app.startWithNewStation();
+    const QString path = app.folder.path(QStringLiteral("r.csv"));
+    app.dialogs.expectSave(path);
+    expectSaved(app);
+    app.main().Zapiszjako1Click();
+    const std::string imported = app.folder.readBytes(QStringLiteral("r.csv")) + "x";
+    app.folder.writeBytes(QStringLiteral("r.csv"), imported);
+
+    const QString question =
+        QStringLiteral("Plik ") + path +
+        QStringLiteral(" został zmieniony przez inny program\npo wczytaniu go (np. przez import "
+                       "danych).\n\nZapisanie danych zastąpi te zmiany.\nCzy zapisać pomimo tego?");
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::No);
+    EXPECT_FALSE(app.main().save(true));
+    EXPECT_EQ(app.folder.readBytes(QStringLiteral("r.csv")), imported);
+
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::Yes);
+    expectSaved(app);
+    app.main().Zapisz1Click();
+    EXPECT_NE(app.folder.readBytes(QStringLiteral("r.csv")), imported);
+    expectSaved(app); // what the window wrote itself needs no question
+    app.main().Zapisz1Click();
+}
+
 TEST(FileCommands, LinesBeyondTheTablesAreReported) {
     TestProgram app;
     ASSERT_TRUE(app.start());

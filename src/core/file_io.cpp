@@ -1,0 +1,239 @@
+#include "core/file_io.h"
+
+#include "core/file_error.h"
+#include "core/system_reason.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zef {
+
+namespace {
+
+constexpr std::size_t kAppendBuffer = 1 << 16;
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// The reason to refuse a file that exists with the mode `mode`; empty for a
+// regular file.
+QString refusalOf(mode_t mode) {
+    if (S_ISREG(mode))
+        return QString();
+    return S_ISDIR(mode) ? systemReason(EISDIR) : notRegularFileReason();
+}
+
+[[noreturn]] void failReading(const QString& path, const QString& reason) {
+    throw FileError::reading(path, reason);
+}
+
+[[noreturn]] void failWriting(const QString& path, const QString& reason) {
+    throw FileError::writing(path, reason);
+}
+
+// 0, or the errno of the write that failed.
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A file beside `target` holding `bytes` with `mode`, synced to the disk;
+// returns its name. Named as the target and six random characters, which the
+// program's readers never open.
+QByteArray writeTemporary(const QString& shownPath, const QByteArray& target,
+                          std::string_view bytes, mode_t mode) {
+    QByteArray name = target + ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        failWriting(shownPath, systemReason(errno));
+    int error = writeAll(fd, bytes);
+    if (error == 0 && ::fchmod(fd, mode) != 0)
+        error = errno;
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(name.constData());
+        failWriting(shownPath, systemReason(error));
+    }
+    return name;
+}
+
+// The rename is on the disk only once its folder is.
+void syncFolderOf(const QByteArray& file) {
+    const qsizetype slash = file.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : file.left(std::max<qsizetype>(1, slash));
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+InputFile::InputFile(const QString& path) : path_(path) {
+    const QByteArray name = encoded(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        failReading(path, systemReason(errno));
+    if (const QString refusal = refusalOf(st.st_mode); !refusal.isEmpty())
+        failReading(path, refusal);
+    // Not blocking, should a pipe take the name after the test above.
+    fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0)
+        failReading(path, systemReason(errno));
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        failReading(path, notRegularFileReason());
+    }
+    size_ = static_cast<std::size_t>(st.st_size);
+}
+
+InputFile::~InputFile() {
+    ::close(fd_);
+}
+
+std::size_t InputFile::read(char* into, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(fd_, into, size);
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            failReading(path_, systemReason(errno));
+    }
+}
+
+std::string readFileBytes(const QString& path) {
+    InputFile file(path);
+    std::string bytes;
+    std::size_t size = 0;
+    // One more than the size, so that the end is seen in one read; a file
+    // that grows meanwhile is read to its end all the same.
+    bytes.resize(file.size() + 1);
+    for (;;) {
+        if (size == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const std::size_t got = file.read(bytes.data() + size, bytes.size() - size);
+        if (got == 0)
+            break;
+        size += got;
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+void replaceFile(const QString& path, std::string_view bytes) {
+    QByteArray target = encoded(path);
+    mode_t mode = newFileMode();
+    struct stat st {};
+    if (::stat(target.constData(), &st) == 0) {
+        if (const QString refusal = refusalOf(st.st_mode); !refusal.isEmpty())
+            failWriting(path, refusal);
+        mode = st.st_mode & 07777;
+        // A link goes on naming the file: the file is replaced, not the link.
+        if (char* real = ::realpath(target.constData(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    } else if (errno != ENOENT) {
+        failWriting(path, systemReason(errno));
+    } else if (::lstat(target.constData(), &st) == 0) {
+        failWriting(path, notRegularFileReason()); // a link to nothing
+    }
+    const QByteArray temporary = writeTemporary(path, target, bytes, mode);
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        failWriting(path, systemReason(error));
+    }
+    syncFolderOf(target);
+}
+
+bool createFile(const QString& path, std::string_view bytes, mode_t mode) {
+    const QByteArray target = encoded(path);
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0)
+        return false;
+    const QByteArray temporary = writeTemporary(path, target, bytes, mode);
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
+                    RENAME_NOREPLACE) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        if (error == EEXIST)
+            return false;
+        failWriting(path, systemReason(error));
+    }
+    syncFolderOf(target);
+    return true;
+}
+
+AppendingFile::AppendingFile(const QString& path) : path_(path) {
+    const QByteArray name = encoded(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0) {
+        if (const QString refusal = refusalOf(st.st_mode); !refusal.isEmpty())
+            failWriting(path, refusal);
+    }
+    fd_ = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd_ < 0)
+        failWriting(path, systemReason(errno));
+    buffer_.reserve(kAppendBuffer);
+}
+
+AppendingFile::~AppendingFile() {
+    if (fd_ >= 0) {
+        writeAll(fd_, buffer_);
+        ::close(fd_);
+    }
+}
+
+void AppendingFile::write(std::string_view bytes) {
+    buffer_.append(bytes);
+    if (buffer_.size() >= kAppendBuffer)
+        flush();
+}
+
+void AppendingFile::flush() {
+    const int error = writeAll(fd_, buffer_);
+    buffer_.clear();
+    if (error != 0)
+        failWriting(path_, systemReason(error));
+}
+
+void AppendingFile::close() {
+    if (fd_ < 0)
+        return;
+    const int fd = fd_;
+    fd_ = -1;
+    const int error = writeAll(fd, buffer_);
+    buffer_.clear();
+    if (::close(fd) != 0 && error == 0)
+        failWriting(path_, systemReason(errno));
+    if (error != 0)
+        failWriting(path_, systemReason(error));
+}
+
+} // namespace zef
