@@ -44,12 +44,32 @@ std::int32_t storedColour(ColourValue value) {
     return static_cast<std::int32_t>(value);
 }
 
+// A path the code page cannot spell (a folder named in Cyrillic) is kept in
+// UTF-8 behind a byte order mark, which no path spelt in the code page
+// begins with, so that it reads back instead of naming no file.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string storedPath(const QString& path) {
+    std::string bytes = fromQt(path);
+    if (toQt(bytes) == path)
+        return bytes;
+    return std::string(kUtf8Mark) + path.toUtf8().toStdString();
+}
+
+QString pathFromStored(const std::string& value) {
+    if (startsWith(value, kUtf8Mark))
+        return QString::fromUtf8(value.substr(kUtf8Mark.size()));
+    return toQt(value);
+}
+
 } // namespace
 
-Settings readSettings(const ProfileFile& ini, const Settings& current) {
+Settings readSettings(const ProfileFile& file, const Settings& current) {
+    const ProfileValues ini(file);
     Settings s = current;
     s.callsign = ini.readString(kConfig, "Znak", current.callsign);
-    s.stationPath = toQt(ini.readString(kConfig, "Plik", fromQt(current.stationPath)));
+    s.stationPath =
+        pathFromStored(ini.readString(kConfig, "Plik", storedPath(current.stationPath)));
     s.fontName = ini.readString(kTable, "Czcionka", current.fontName);
     s.fontSize = ini.readInt(kTable, "Wielkosc czcionki", current.fontSize);
     s.fontBold = ini.readString(kTable, "Grubosc czcionki", "") == "1";
@@ -86,7 +106,8 @@ Settings readSettings(const ProfileFile& ini, const Settings& current) {
     return s;
 }
 
-void readSummaryGeometry(const ProfileFile& ini, Settings& s) {
+void readSummaryGeometry(const ProfileFile& file, Settings& s) {
+    const ProfileValues ini(file);
     s.summaryLeft = ini.readInt(kSummary, "X", s.summaryLeft);
     s.summaryTop = ini.readInt(kSummary, "Y", s.summaryTop);
     s.summaryWidth = ini.readInt(kSummary, summaryWidthKey(), s.summaryWidth);
@@ -98,7 +119,7 @@ void writeSettings(const ProfileFile& file, const Settings& s, bool parameterMod
     ProfileEdit ini(file);
     ini.writeString(kConfig, "Znak", s.callsign);
     if (!parameterMode)
-        ini.writeString(kConfig, "Plik", fromQt(s.stationPath));
+        ini.writeString(kConfig, "Plik", storedPath(s.stationPath));
     ini.writeString(kConfig, "E-mail", email);
     ini.writeInt(kWindow, "Wysokosc okna", s.height);
     ini.writeInt(kWindow, "Szerokosc okna", s.width);

@@ -1,6 +1,7 @@
 #include "platform/profile_file.h"
 
 #include "core/file_error.h"
+#include "core/file_io.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "platform/file_attributes.h"
@@ -18,26 +19,30 @@ bool sameName(std::string_view a, std::string_view b) {
 }
 
 // The section name of a "[name]" line, or nothing for any other line.
-std::optional<std::string> sectionOf(const std::string& line) {
-    const std::string t = trim(line);
+std::optional<std::string_view> sectionOf(std::string_view line) {
+    const std::string_view t = trimmedView(line);
     if (t.size() >= 2 && t.front() == '[' && t.back() == ']')
-        return trim(t.substr(1, t.size() - 2));
+        return trimmedView(t.substr(1, t.size() - 2));
     return std::nullopt;
 }
 
 // Key and value of a "key=value" line.
-std::optional<std::pair<std::string, std::string>> entryOf(const std::string& line) {
+std::optional<std::pair<std::string_view, std::string_view>> entryOf(std::string_view line) {
     const auto eq = line.find('=');
-    if (eq == std::string::npos)
+    if (eq == std::string_view::npos)
         return std::nullopt;
-    return std::pair{trim(line.substr(0, eq)), trim(line.substr(eq + 1))};
+    return std::pair{trimmedView(line.substr(0, eq)), trimmedView(line.substr(eq + 1))};
 }
 
-std::string unquote(const std::string& value) {
+std::string_view unquote(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
+}
+
+std::string valueKey(std::string_view lowerSection, std::string_view key) {
+    return std::string(lowerSection) + '\n' + lowerAscii(key);
 }
 
 std::vector<std::string> readIfExists(const QString& path) {
@@ -52,29 +57,49 @@ bool ProfileFile::exists() const {
 
 std::string ProfileFile::readString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-    bool inSection = false;
-    for (const auto& line : readIfExists(path_)) {
-        if (auto name = sectionOf(line)) {
-            inSection = sameName(*name, section);
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (auto entry = entryOf(line); entry && sameName(entry->first, key))
-            return unquote(entry->second);
-    }
-    return std::string(defaultValue);
+    return ProfileValues(*this).readString(section, key, defaultValue);
 }
 
 int ProfileFile::readInt(std::string_view section, std::string_view key, int defaultValue) const {
+    return ProfileValues(*this).readInt(section, key, defaultValue);
+}
+
+bool ProfileFile::readBool(std::string_view section, std::string_view key,
+                           bool defaultValue) const {
+    return ProfileValues(*this).readBool(section, key, defaultValue);
+}
+
+ProfileValues::ProfileValues(const ProfileFile& file) {
+    if (!file.exists())
+        return;
+    std::optional<std::string> section;
+    forEachLine(readFileBytes(file.path()), LineEnds::AlsoCrAlone, [&](std::string_view line) {
+        if (auto name = sectionOf(line)) {
+            section = lowerAscii(*name);
+            return;
+        }
+        if (!section)
+            return;
+        if (auto entry = entryOf(line))
+            values_.try_emplace(valueKey(*section, entry->first), unquote(entry->second));
+    });
+}
+
+std::string ProfileValues::readString(std::string_view section, std::string_view key,
+                                      std::string_view defaultValue) const {
+    const auto found = values_.find(valueKey(lowerAscii(section), key));
+    return std::string(found == values_.end() ? defaultValue : found->second);
+}
+
+int ProfileValues::readInt(std::string_view section, std::string_view key, int defaultValue) const {
     const auto value = parseInteger(readString(section, key, ""));
     if (!value || *value < INT_MIN || *value > INT_MAX)
         return defaultValue;
     return static_cast<int>(*value);
 }
 
-bool ProfileFile::readBool(std::string_view section, std::string_view key,
-                           bool defaultValue) const {
+bool ProfileValues::readBool(std::string_view section, std::string_view key,
+                             bool defaultValue) const {
     return readInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
@@ -107,18 +132,24 @@ ProfileEdit::ProfileEdit(const ProfileFile& file) : path_(file.path()) {
     } catch (const FileError&) {
         throw FileError(unableToWrite(path_));
     }
+    sectionNames_.reserve(lines_.size());
+    for (const auto& line : lines_) {
+        auto name = sectionOf(line);
+        sectionNames_.push_back(name ? std::optional(lowerAscii(*name)) : std::nullopt);
+    }
 }
 
 void ProfileEdit::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     const std::string entry = std::string(key) + "=" + std::string(value);
+    const std::string wanted = lowerAscii(section);
     bool inSection = false;
     std::optional<std::size_t> endOfSection; // index after the section's last entry
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (auto name = sectionOf(lines_[i])) {
+        if (const auto& name = sectionNames_[i]) {
             if (inSection)
                 break;
-            inSection = sameName(*name, section);
+            inSection = *name == wanted;
             if (inSection)
                 endOfSection = i + 1;
             continue;
@@ -133,10 +164,14 @@ void ProfileEdit::writeString(std::string_view section, std::string_view key,
             endOfSection = i + 1;
     }
     if (endOfSection) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*endOfSection), entry);
+        const auto at = static_cast<std::ptrdiff_t>(*endOfSection);
+        lines_.insert(lines_.begin() + at, entry);
+        sectionNames_.insert(sectionNames_.begin() + at, std::nullopt);
     } else {
         lines_.push_back("[" + std::string(section) + "]");
+        sectionNames_.push_back(wanted);
         lines_.push_back(entry);
+        sectionNames_.push_back(std::nullopt);
     }
 }
 

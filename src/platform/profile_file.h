@@ -6,7 +6,9 @@
 // and keys are matched without regard to ASCII case. Text is windows-1250.
 
 #include <QString>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zef {
@@ -18,9 +20,9 @@ public:
     const QString& path() const { return path_; }
     bool exists() const;
 
+    // Each read opens the file anew.
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
-    // A missing key or a value that is not a whole number gives the default.
     int readInt(std::string_view section, std::string_view key, int defaultValue) const;
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
@@ -32,6 +34,24 @@ public:
 
 private:
     QString path_;
+};
+
+// Every value of the file, read once: the reads of one go (the start-up
+// read) then cost no more than one read of the file, however large it is.
+class ProfileValues {
+public:
+    explicit ProfileValues(const ProfileFile& file); // a missing file holds no value
+
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // A missing key or a value that is not a whole number gives the default.
+    int readInt(std::string_view section, std::string_view key, int defaultValue) const;
+    bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+private:
+    // Section and key lower-cased, joined by a line feed (which neither holds);
+    // the first value in the file wins.
+    std::unordered_map<std::string, std::string> values_;
 };
 
 // Several writes of one go: the file is read once, the keys set in order as
@@ -48,6 +68,8 @@ public:
 private:
     QString path_;
     std::vector<std::string> lines_;
+    // For each line, its section name lower-cased when it is a "[name]" line.
+    std::vector<std::optional<std::string>> sectionNames_;
 };
 
 } // namespace zef

@@ -146,6 +146,21 @@ TEST(Settings, ParameterModeLeavesThePathAsItWas) {
     EXPECT_EQ(ini.readString("Konfiguracja", "Znak", ""), "B");
 }
 
+// A folder named in letters the code page lacks must not turn the path into
+// one that names no file.
+TEST(Settings, APathOutsideTheCodePageReadsBack) {
+    TestFolder folder;
+    const ProfileFile ini(folder.path("zefirant.ini"));
+    for (const QString& path : {QStringLiteral("/home/ja/Łączności/stacja.csv"),
+                                QStringLiteral("/home/ja/Данные/Σ stacja.csv")}) {
+        Settings s;
+        s.stationPath = path;
+        writeSettings(ini, s, false, "");
+        EXPECT_EQ(readSettings(ini, Settings{}).stationPath, path);
+    }
+    EXPECT_EQ(ini.readString("Konfiguracja", "Plik", "").substr(0, 3), "\xEF\xBB\xBF");
+}
+
 TEST(Settings, RoundTripAndTheBoldRule) {
     TestFolder folder;
     const ProfileFile ini(folder.path("zefirant.ini"));
