@@ -40,6 +40,15 @@ int boundedWindowPosition(int position) {
     return static_cast<int>(std::clamp<long long>(position, -kWidestWindow, kWidestWindow));
 }
 
+QPoint reachablePosition(QPoint wanted, QSize size, const QRect& screen) {
+    const int across = std::min(kReachableWidth, size.width());
+    const int left = std::clamp(wanted.x(), screen.left() - size.width() + across,
+                                std::max(screen.left(), screen.right() + 1 - across));
+    const int top = std::clamp(wanted.y(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - kReachableWidth));
+    return {left, top};
+}
+
 int saturatedWidth(long long width) {
     return static_cast<int>(std::clamp<long long>(width, std::numeric_limits<int>::min(),
                                                   std::numeric_limits<int>::max()));

@@ -6,6 +6,9 @@
 #include "core/app_state.h"
 #include "platform/system.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <string_view>
@@ -33,6 +36,16 @@ int allowedMainWindowWidth(long long columnSum, long long widthCorrection);
 // window's size of the origin: any position a screen uses is, and no
 // geometry computed from it (an edge, a centre) can overflow an int.
 int boundedWindowPosition(int position);
+
+// How much of a window stays over the screen, at the least, across.
+inline constexpr int kReachableWidth = 100;
+
+// Where a window of `size` (its frame) that would stand at `wanted` is put
+// so that the user can reach it on the screen area `screen`: its top edge on
+// the screen and at least kReachableWidth of it over the screen across,
+// moved no more than that needs. A hand-edited settings file, or one carried
+// over from a larger display, must not put a window out of reach.
+QPoint reachablePosition(QPoint wanted, QSize size, const QRect& screen);
 
 // A width computed in a wider type, brought into the range of an int, so a
 // request of present width + correction cannot overflow.

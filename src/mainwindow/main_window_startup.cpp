@@ -2,6 +2,7 @@
 #include "mainwindow/main_window.h"
 
 #include "appearance/display_rules.h"
+#include "appearance/window_reach.h"
 #include "core/displayed_path.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
@@ -107,6 +108,7 @@ void TForm1::applySettings(const Settings& s) {
     requestSize(s.width, s.height);
     ctx_.state.widthCorrection = s.widthCorrection;
     requestSize(saturatedWidth(static_cast<long long>(width()) + s.widthCorrection), height());
+    keepWithinReach(*this);
     bez_deleted_1->setChecked(s.hideDeleted);
     checkView(s.view);
 }

@@ -1,6 +1,7 @@
 #include "platform/qt_dialogs.h"
 
 #include "platform/filter.h"
+#include "platform/message_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,10 +10,7 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QInputDialog>
-#include <QLabel>
-#include <QMessageBox>
 #include <QPrintDialog>
-#include <QPushButton>
 #include <algorithm>
 
 namespace zef {
@@ -21,20 +19,6 @@ namespace {
 
 QWidget* owner() {
     return QApplication::activeWindow();
-}
-
-QMessageBox::Icon qtIcon(Icon icon) {
-    switch (icon) {
-    case Icon::Error:
-        return QMessageBox::Critical;
-    case Icon::Warning:
-        return QMessageBox::Warning;
-    case Icon::Information:
-        return QMessageBox::Information;
-    case Icon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
 }
 
 // The file dialogs match patterns without regard to case, as users of the
@@ -88,34 +72,9 @@ QString boundedMessageText(const QString& text) {
 
 Answer QtDialogs::messageBox(const QString& text, const QString& caption, Buttons buttons,
                              Icon icon, bool defaultNo) {
-    QMessageBox box(qtIcon(icon), caption, boundedMessageText(text), QMessageBox::NoButton,
-                    owner());
-    QPushButton* ok = nullptr;
-    QPushButton* yes = nullptr;
-    QPushButton* no = nullptr;
-    QPushButton* cancel = nullptr;
-    if (buttons == Buttons::Ok) {
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    } else {
-        yes = box.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
-        if (buttons == Buttons::YesNoCancel)
-            cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
-        box.setDefaultButton(defaultNo ? no : yes);
-        box.setEscapeButton(cancel != nullptr ? cancel : no);
-    }
-    // The program's texts are laid out in lines of their own; Qt would wrap them again.
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        label->setWordWrap(false);
+    MessageDialog box(boundedMessageText(text), caption, buttons, icon, defaultNo, owner());
     box.exec();
-    const auto* clicked = box.clickedButton();
-    if (clicked == yes && yes != nullptr)
-        return Answer::Yes;
-    if (clicked == no && no != nullptr)
-        return Answer::No;
-    if (clicked == ok && ok != nullptr)
-        return Answer::Ok;
-    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    return box.answer();
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString& prompt,

@@ -1,6 +1,7 @@
 #include "summary/summary_window.h"
 
 #include "appearance/display_rules.h"
+#include "appearance/window_reach.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/status_panels.h"
 
@@ -99,6 +100,7 @@ void TForm20::FormCreate() {
         move(boundedWindowPosition(geometry.summaryLeft),
              boundedWindowPosition(geometry.summaryTop));
         resize(geometry.summaryWidth, geometry.summaryHeight);
+        keepWithinReach(*this);
         summaryRefresh();
     } else {
         move(0, 0);

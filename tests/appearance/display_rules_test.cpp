@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace zef {
 namespace {
@@ -41,6 +42,22 @@ TEST(DisplayRules, WindowPositionsStayWhereGeometryCannotOverflow) {
     EXPECT_EQ(boundedWindowPosition(-1200), -1200);
     EXPECT_EQ(boundedWindowPosition(INT_MAX), 16777215);
     EXPECT_EQ(boundedWindowPosition(INT_MIN), -16777215);
+}
+
+TEST(DisplayRules, AWindowIsKeptWithinReachOfTheScreen) {
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize size(437, 225);
+    const std::vector<std::pair<QPoint, QPoint>> cases{
+        {{345, 211}, {345, 211}},       // where it was left: unchanged
+        {{-300, 50}, {-300, 50}},       // partly off the left edge, still reachable
+        {{32767, -32767}, {1820, 0}},   // an edited file
+        {{-32767, 32767}, {-337, 980}}, // the other corner
+    };
+    for (const auto& [wanted, placed] : cases)
+        EXPECT_EQ(reachablePosition(wanted, size, screen), placed)
+            << wanted.x() << "," << wanted.y();
+    // A second screen to the left keeps its own coordinates.
+    EXPECT_EQ(reachablePosition({-5000, 10}, size, QRect(-1280, 0, 1280, 1024)), QPoint(-1617, 10));
 }
 
 TEST(DisplayRules, CorrectionTextThatIsNoWholeIntCountsAsZero) {

@@ -1,9 +1,14 @@
 // The Qt message box with the texts a damaged file can bring into a question.
+#include "platform/message_dialog.h"
 #include "platform/qt_dialogs.h"
 #include "support/time_budget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -52,6 +57,29 @@ TEST(MessageBox, ATenMegabyteQuestionIsAnsweredAtOnce) {
     clock.start();
     dialogs.messageBox(question, QStringLiteral("Uwaga"), Buttons::YesNo, Icon::Warning, false);
     EXPECT_LT(clock.elapsed(), test::timeBudget(std::chrono::milliseconds(3000)).count());
+}
+
+// A question that lists hundreds of entities scrolls, its lines as given,
+// and its buttons stay on the screen.
+TEST(MessageBox, ALongListScrollsWithTheButtonsOnTheScreen) {
+    QString question = QStringLiteral("Poniższe podmioty nie wystepują we wczytywanym pliku:\n\n");
+    for (int i = 0; i < 400; ++i)
+        question += QStringLiteral("%1| |ZZ%1  |Entity with a rather long name number %1\n").arg(i);
+    question += QStringLiteral("\nDodać te podmioty do pliku?");
+    MessageDialog box(question, QStringLiteral("Uwaga"), Buttons::YesNo, Icon::Warning, false,
+                      nullptr);
+    box.show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(box.height(), screen.height());
+    EXPECT_LE(box.width(), screen.width());
+    const auto* text = box.findChild<QLabel*>(QStringLiteral("messageText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(), question);
+    EXPECT_FALSE(text->wordWrap());
+    for (const QPushButton* button : box.findChildren<QPushButton*>())
+        EXPECT_TRUE(box.rect().contains(QRect(button->mapTo(&box, QPoint()), button->size())));
+    box.close();
+    EXPECT_EQ(box.answer(), Answer::No);
 }
 
 } // namespace
