@@ -1,7 +1,5 @@
 #include "app/application.h"
 
-#include "core/file_error.h"
-
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -11,7 +9,6 @@ namespace zef {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Zefirant"));
-    setApplicationDisplayName(QStringLiteral("Zefirant"));
     // The windows name the fonts of their design; these are their nearest
     // relatives on a Linux desktop.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
@@ -23,22 +20,6 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
-}
-
-bool Application::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const FileError& e) {
-        reportError(e.text());
-    } catch (const std::exception& e) {
-        reportError(QString::fromLocal8Bit(e.what()));
-    }
-    return false;
-}
-
-void Application::reportError(const QString& text) {
-    if (dialogs_ != nullptr)
-        dialogs_->messageBox(text, QStringLiteral("Zefirant"), Buttons::Ok, Icon::Error);
 }
 
 } // namespace zef

@@ -1,8 +1,6 @@
 #pragma once
-// The application object: any error escaping an event handler is shown in a
-// message box with its text, and the program goes on.
-
-#include "platform/dialogs.h"
+// The application object: the fonts the windows were designed with and Qt's
+// own texts in Polish.
 
 #include <QApplication>
 
@@ -11,15 +9,6 @@ namespace zef {
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
-
-    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
-    bool notify(QObject* receiver, QEvent* event) override;
-
-    // Shows the text of an error that reached the application object.
-    void reportError(const QString& text);
-
-private:
-    Dialogs* dialogs_ = nullptr;
 };
 
 } // namespace zef

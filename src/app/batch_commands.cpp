@@ -1,5 +1,6 @@
 #include "app/batch_commands.h"
 
+#include "core/file_attributes.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/reconciliation.h"
@@ -8,7 +9,6 @@
 #include "core/text_file.h"
 #include "import/adif_import.h"
 #include "import/error_list.h"
-#include "platform/file_attributes.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 #include "app/batch_printout.h"
 
+#include "core/file_attributes.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/reference_files.h"
 #include "core/text.h"
-#include "platform/file_attributes.h"
 #include "summary/print_job.h"
 #include "summary/printout_layout.h"
 

@@ -30,7 +30,6 @@ int main(int argc, char** argv) {
     }
     zef::QtDialogs dialogs;
     zef::QtSystem system;
-    app.setDialogs(&dialogs);
 
     std::optional<QString> parameter;
     if (command.parameter)

@@ -2,7 +2,7 @@
 // The program: the shared store and the eleven windows, created in their
 // fixed order, each handed the same context.
 
-#include "app/context.h"
+#include "platform/context.h"
 
 #include <QObject>
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include "appearance/display_rules.h"
 #include "appearance/jpeg_image.h"
+#include "platform/command_guard.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,7 +104,8 @@ TForm5::TForm5(Context& context) : ctx_(context) {
         link->installEventFilter(this);
     Label6MouseMove();
     Label9MouseMove();
-    connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
+    connect(Button2, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button2Click(); }));
 }
 
 void TForm5::FormActivate() {

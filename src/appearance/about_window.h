@@ -2,7 +2,7 @@
 // TForm5, "Informacja o programie": the program's picture, name and version,
 // and the author's e-mail address and web page as links.
 
-#include "app/context.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

@@ -3,6 +3,7 @@
 #include "appearance/display_rules.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
+#include "platform/command_guard.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -55,8 +56,10 @@ TFwysokosc_wierszy::TFwysokosc_wierszy(Context& context) : ctx_(context) {
     row->addWidget(Button1);
     setFixedSize(sizeHint());
 
-    connect(SpinEdit1, &QSpinBox::valueChanged, this, &TFwysokosc_wierszy::SpinEdit1Change);
-    connect(Button1, &QPushButton::clicked, this, &TFwysokosc_wierszy::Button1Click);
+    connect(SpinEdit1, &QSpinBox::valueChanged, this,
+            guarded(ctx_.dialogs, [this] { SpinEdit1Change(); }));
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
 }
 
 void TFwysokosc_wierszy::showRowHeight(int height) {

@@ -2,7 +2,7 @@
 // TFwysokosc_wierszy, "Wysokość wierszy": the entity grid's row height,
 // changed with the spin buttons or the arrow keys only and shown at once.
 
-#include "app/context.h"
+#include "platform/context.h"
 
 #include <QDialog>
 #include <QSpinBox>

@@ -3,6 +3,7 @@
 #include "appearance/display_rules.h"
 #include "core/text.h"
 #include "mainwindow/main_window.h"
+#include "platform/command_guard.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -41,10 +42,12 @@ TFkorekcja::TFkorekcja(Context& context) : ctx_(context) {
 
     // The spin box reports its steps; its editor also the texts that are no
     // number yet ("-", empty), which count as a correction of 0.
-    connect(SpinEdit1, &QSpinBox::textChanged, this, &TFkorekcja::SpinEdit1Change);
+    connect(SpinEdit1, &QSpinBox::textChanged, this,
+            guarded(ctx_.dialogs, [this] { SpinEdit1Change(); }));
     connect(SpinEdit1->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
-            &TFkorekcja::SpinEdit1Change);
-    connect(Button1, &QPushButton::clicked, this, &TFkorekcja::Button1Click);
+            guarded(ctx_.dialogs, [this] { SpinEdit1Change(); }));
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
 }
 
 void TFkorekcja::showOver(const QWidget& owner) {

@@ -2,7 +2,7 @@
 // TFkorekcja, "Korekta wyświetlania": the width correction of the main
 // window, shown beside it without blocking it; every change applies at once.
 
-#include "app/context.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

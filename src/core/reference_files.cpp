@@ -1,9 +1,9 @@
 #include "core/reference_files.h"
 
+#include "core/file_attributes.h"
 #include "core/station_file.h"
 #include "core/text.h"
 #include "core/text_file.h"
-#include "platform/file_attributes.h"
 
 namespace zef {
 

@@ -3,8 +3,8 @@
 // reading at start-up and writing at close in the file's fixed key order.
 
 #include "core/app_state.h"
+#include "core/profile_file.h"
 #include "core/views.h"
-#include "platform/profile_file.h"
 
 #include <array>
 #include <optional>

@@ -6,6 +6,7 @@
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/status_panels.h"
+#include "platform/command_guard.h"
 #include "summary/summary_window.h"
 
 #include <QEvent>
@@ -60,10 +61,14 @@ TForm2::TForm2(Context& context) : QDialog(context.forms.form1), ctx_(context) {
     setFixedSize(kClientWidth, kClientHeight);
     buildControls();
 
-    connect(MaskEdit1, &QLineEdit::textChanged, this, &TForm2::MaskEdit1Change);
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    connect(MaskEdit1, &QLineEdit::textChanged, this,
+            guarded(ctx_.dialogs, [this] { MaskEdit1Change(); }));
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button3Click(); }));
     for (QObject* watched :
          {static_cast<QObject*>(MaskEdit2), static_cast<QObject*>(MaskEdit1),
           static_cast<QObject*>(RadioButton1), static_cast<QObject*>(RadioButton2)})

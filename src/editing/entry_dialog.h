@@ -4,8 +4,8 @@
 // or stamps today's verification date on it. Modal; every opening starts
 // from the designed state.
 
-#include "app/context.h"
 #include "editing/entry_rules.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

@@ -4,6 +4,7 @@
 #include "editing/field_validators.h"
 #include "editing/mailto.h"
 #include "mainwindow/main_window.h"
+#include "platform/command_guard.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +44,8 @@ TFEmail::TFEmail(Context& context) : QDialog(context.forms.form1), ctx_(context)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(214, 25, 82, 83);
 
-    connect(Button1, &QPushButton::clicked, this, &TFEmail::Button1Click);
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
 }
 
 QString TFEmail::designedRecipient() {

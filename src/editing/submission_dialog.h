@@ -4,9 +4,9 @@
 // opens it in the user's mail program. Modeless; created once and hidden
 // after use, so the recipient is kept for the next opening.
 
-#include "app/context.h"
+#include "core/profile_file.h"
 #include "core/settings.h"
-#include "platform/profile_file.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

@@ -4,6 +4,7 @@
 #include "editing/field_validators.h"
 #include "editing/verification.h"
 #include "mainwindow/main_window.h"
+#include "platform/command_guard.h"
 #include "summary/summary_window.h"
 
 #include <QKeyEvent>
@@ -34,8 +35,10 @@ TForm4::TForm4(Context& context) : QDialog(context.forms.form1), ctx_(context) {
     Button2->setGeometry(136, 0, 58, 24);
     Edit1->installEventFilter(this);
 
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button2Click(); }));
 }
 
 void TForm4::propose(const QString& date) {

@@ -2,7 +2,7 @@
 // TForm4, "Data weryfikacji": proposes the verification date and, on "OK",
 // stamps it on every slot that waits for verification. Modeless.
 
-#include "app/context.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

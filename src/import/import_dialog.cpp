@@ -1,9 +1,10 @@
 #include "import/import_dialog.h"
 
+#include "core/file_attributes.h"
 #include "import/adif_import.h"
 #include "import/error_list.h"
 #include "mainwindow/main_window.h"
-#include "platform/file_attributes.h"
+#include "platform/command_guard.h"
 #include "summary/summary_window.h"
 
 #include <QCloseEvent>
@@ -133,10 +134,14 @@ TForm7::TForm7(Context& context) : QDialog(context.forms.form1), ctx_(context) {
     layout->addWidget(ProgressBar1);
     setFixedSize(std::max(380, sizeHint().width()), std::max(151, sizeHint().height()));
 
-    connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm7::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm7::Button4Click);
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button3Click(); }));
+    connect(Button4, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button4Click(); }));
     FormCreate();
 }
 

@@ -4,8 +4,8 @@
 // progress bar. Created once; the file name and the choices stay for the
 // whole session.
 
-#include "app/context.h"
 #include "import/import_options.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

@@ -3,6 +3,7 @@
 #include "appearance/display_rules.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
+#include "platform/command_guard.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -98,7 +99,8 @@ void TForm1::buildToolBar(QWidget* parent) {
                          QStringLiteral("Pasmo 10M"), QStringLiteral("Strefy 80M"),
                          QStringLiteral("Strefy 40M"), QStringLiteral("Strefy 20M"),
                          QStringLiteral("Strefy 15M"), QStringLiteral("Strefy 10M")});
-    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            guarded(ctx_.dialogs, [this] { ComboBox1Change(); }));
 
     Label4 = new QLabel(QStringLiteral("Widok: "), bar);
     Label4->setObjectName(QStringLiteral("Label4"));
@@ -261,7 +263,8 @@ void TForm1::buildMenu() {
         {Oprogramie1, &TForm1::Oprogramie1Click},
     };
     for (const auto& [action, handler] : handlers)
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this,
+                guarded(ctx_.dialogs, [this, handler] { (this->*handler)(); }));
 }
 
 } // namespace zef

@@ -3,9 +3,9 @@
 // status bars and the main menu. Handlers carry the names of the documents;
 // each calls the logic of its subsystem.
 
-#include "app/context.h"
 #include "core/settings.h"
 #include "mainwindow/entity_grid.h"
+#include "platform/context.h"
 #include "summary/summary_counts.h"
 
 #include <QMainWindow>

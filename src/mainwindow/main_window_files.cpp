@@ -3,6 +3,7 @@
 #include "mainwindow/main_window.h"
 
 #include "core/displayed_path.h"
+#include "core/file_attributes.h"
 #include "core/file_guard.h"
 #include "core/file_io.h"
 #include "core/reconciliation.h"
@@ -11,7 +12,6 @@
 #include "core/text.h"
 #include "core/text_file.h"
 #include "mainwindow/status_panels.h"
-#include "platform/file_attributes.h"
 #include "summary/summary_window.h"
 
 #include <QComboBox>

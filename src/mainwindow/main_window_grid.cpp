@@ -2,6 +2,7 @@
 // header click, the keys, and the station callsign the fill asks for.
 #include "mainwindow/main_window.h"
 
+#include "core/file_attributes.h"
 #include "core/station_file.h"
 #include "core/text.h"
 #include "core/text_file.h"
@@ -9,7 +10,7 @@
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
 #include "mainwindow/status_panels.h"
-#include "platform/file_attributes.h"
+#include "platform/command_guard.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,16 +19,21 @@
 namespace zef {
 
 void TForm1::connectGrid() {
-    StringGrid1->onMouseDown = [this](Qt::MouseButton button, int row, int column) {
-        StringGrid1MouseDown(button, row, column);
+    Dialogs& dialogs = ctx_.dialogs;
+    StringGrid1->onMouseDown = [this, &dialogs](Qt::MouseButton button, int row, int column) {
+        runCommand(dialogs, [&] { StringGrid1MouseDown(button, row, column); });
     };
-    StringGrid1->onMouseUp = [this] { StringGrid1MouseUp(); };
-    StringGrid1->onDoubleClick = [this] { StringGrid1DblClick(); };
-    StringGrid1->onKeyPress = [this](QChar key) { return StringGrid1KeyPress(key); };
-    StringGrid1->onKeyDown = [this](int key, Qt::KeyboardModifiers shift) {
-        return StringGrid1KeyDown(key, shift);
+    StringGrid1->onMouseUp = guarded(dialogs, [this] { StringGrid1MouseUp(); });
+    StringGrid1->onDoubleClick = guarded(dialogs, [this] { StringGrid1DblClick(); });
+    StringGrid1->onKeyPress = [this, &dialogs](QChar key) {
+        return runCommand(dialogs, [&] { return StringGrid1KeyPress(key); });
     };
-    StringGrid1->onSelectCell = [this](int column, int row) { StringGrid1SelectCell(column, row); };
+    StringGrid1->onKeyDown = [this, &dialogs](int key, Qt::KeyboardModifiers shift) {
+        return runCommand(dialogs, [&] { return StringGrid1KeyDown(key, shift); });
+    };
+    StringGrid1->onSelectCell = [this, &dialogs](int column, int row) {
+        runCommand(dialogs, [&] { StringGrid1SelectCell(column, row); });
+    };
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         // A scroll area reports the position in its viewport.

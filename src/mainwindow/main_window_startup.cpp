@@ -4,6 +4,7 @@
 #include "appearance/display_rules.h"
 #include "appearance/window_reach.h"
 #include "core/displayed_path.h"
+#include "core/file_attributes.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
 #include "core/text.h"
@@ -11,7 +12,7 @@
 #include "mainwindow/grid_fill.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
-#include "platform/file_attributes.h"
+#include "platform/command_guard.h"
 #include "summary/summary_window.h"
 
 #include <QCloseEvent>
@@ -138,11 +139,7 @@ Settings TForm1::currentSettings() const {
 
 // The message loop does not run yet, so an error of the load is shown here.
 void TForm1::loadAtStartUp() {
-    try {
-        loadStationFile();
-    } catch (const FileError& e) {
-        ctx_.dialogs.messageBox(e.text(), QStringLiteral("Zefirant"), Buttons::Ok, Icon::Error);
-    }
+    runCommand(ctx_.dialogs, [this] { loadStationFile(); });
 }
 
 void TForm1::FormActivate() {
@@ -166,7 +163,7 @@ void TForm1::FormActivate() {
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+        runCommand(ctx_.dialogs, [this] { FormActivate(); });
 }
 
 void TForm1::ComboBox1Change() {
@@ -203,8 +200,8 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    event->ignore(); // stays so when the settings write throws
-    if (FormCloseQuery()) {
+    event->ignore(); // stays so when the settings cannot be written
+    if (runCommand(ctx_.dialogs, [this] { return FormCloseQuery(); })) {
         event->accept();
         emit closed();
     }

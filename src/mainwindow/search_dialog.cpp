@@ -2,6 +2,7 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/name_search.h"
+#include "platform/command_guard.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -35,10 +36,13 @@ TForm3::TForm3(Context& context) : QDialog(context.forms.form1), ctx_(context) {
     setFixedSize(247, 65);
     Edit1->installEventFilter(this);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    connect(Edit1, &QLineEdit::textChanged, this, guarded(ctx_.dialogs, [this] { Edit1Change(); }));
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button3Click(); }));
     FormCreate();
 }
 

@@ -2,7 +2,7 @@
 // TForm3, "Szukanie podmiotu": finds a text in the names of the shown rows,
 // one hit after another. Modeless, beside the main window.
 
-#include "app/context.h"
+#include "platform/context.h"
 
 #include <QDialog>
 

@@ -1,9 +1,10 @@
 #include "reference/entity_editor.h"
 
+#include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text.h"
 #include "mainwindow/main_window.h"
-#include "platform/file_attributes.h"
+#include "platform/command_guard.h"
 #include "summary/summary_window.h"
 
 #include <QCheckBox>
@@ -108,14 +109,20 @@ TFPodmioty::TFPodmioty(Context& context) : QDialog(context.forms.form1), ctx_(co
     buildControls();
     layOutControls();
 
-    connect(ListBox1, &QListWidget::itemClicked, this, &TFPodmioty::ListBox1Click);
+    connect(ListBox1, &QListWidget::itemClicked, this,
+            guarded(ctx_.dialogs, [this] { ListBox1Click(); }));
     // A selection by the keys counts as a click; the current line the list
     // sets itself on getting the focus is no choice.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TFPodmioty::ListBox1Click);
-    connect(Button1, &QPushButton::clicked, this, &TFPodmioty::Button1Click);
-    connect(Button3, &QPushButton::clicked, this, &TFPodmioty::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TFPodmioty::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &TFPodmioty::Button5Click);
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this,
+            guarded(ctx_.dialogs, [this] { ListBox1Click(); }));
+    connect(Button1, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button1Click(); }));
+    connect(Button3, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button3Click(); }));
+    connect(Button4, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button4Click(); }));
+    connect(Button5, &QPushButton::clicked, this,
+            guarded(ctx_.dialogs, [this] { Button5Click(); }));
     Edit1->installEventFilter(this);
 }
 
@@ -390,7 +397,7 @@ void TFPodmioty::Button5Click() {
 bool TFPodmioty::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.size() == 1 && Edit1KeyPress(text.at(0)))
+        if (text.size() == 1 && runCommand(ctx_.dialogs, [&] { return Edit1KeyPress(text.at(0)); }))
             return true;
     }
     if (watched == Edit1 && event->type() == QEvent::FocusOut) {
@@ -398,7 +405,7 @@ bool TFPodmioty::eventFilter(QObject* watched, QEvent* event) {
         // a message box or another window taking the focus does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            Edit1Exit();
+            runCommand(ctx_.dialogs, [this] { Edit1Exit(); });
     }
     return QDialog::eventFilter(watched, event);
 }

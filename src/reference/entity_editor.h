@@ -3,7 +3,7 @@
 // file, the fields of one entity, the search by number, a new entity and the
 // save that rewrites the file and changes the entity table alike. Modal.
 
-#include "app/context.h"
+#include "platform/context.h"
 #include "reference/entity_list.h"
 
 #include <QDialog>

@@ -1,9 +1,9 @@
 // The main window's summary mode and printout commands.
 #include "mainwindow/main_window.h"
 
+#include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text.h"
-#include "platform/file_attributes.h"
 #include "summary/print_job.h"
 #include "summary/printout_layout.h"
 #include "summary/summary_window.h"

@@ -3,8 +3,8 @@
 // entities and band total, a totals row, and the award points. Always
 // visible; it has no buttons in its frame, so it cannot be closed.
 
-#include "app/context.h"
 #include "core/settings.h"
+#include "platform/context.h"
 #include "summary/summary_counts.h"
 
 #include <QWidget>

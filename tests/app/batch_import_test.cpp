@@ -2,6 +2,7 @@
 // run leaves on the same input, and nothing is written when it must not be.
 
 #include "app/batch_fixture.h"
+#include "core/file_attributes.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
@@ -12,7 +13,6 @@
 #include "import/import_dialog.h"
 #include "import/import_fixture.h"
 #include "mainwindow/main_window.h"
-#include "platform/file_attributes.h"
 #include "support/test_program.h"
 
 #include <QDir>

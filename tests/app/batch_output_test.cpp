@@ -1,9 +1,9 @@
 // --summary and --print-pdf end to end on a station data file.
 
 #include "app/batch_fixture.h"
+#include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text.h"
-#include "platform/file_attributes.h"
 #include "summary/printout_layout.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The colour, font and row height commands of the main window.
 #include "appearance/row_height_dialog.h"
+#include "core/profile_file.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
-#include "platform/profile_file.h"
 #include "support/test_program.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The program's writes on a full disk, on paths that name no regular file,
 // and with another copy of the program writing the same file.
+#include "core/file_attributes.h"
 #include "core/file_error.h"
 #include "core/file_guard.h"
 #include "core/file_io.h"
 #include "core/settings.h"
 #include "core/text_file.h"
 #include "import/error_list.h"
-#include "platform/file_attributes.h"
 #include "support/small_disk.h"
 #include "support/test_folder.h"
 

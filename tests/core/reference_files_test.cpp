@@ -1,6 +1,6 @@
 #include "core/reference_files.h"
 
-#include "platform/file_attributes.h"
+#include "core/file_attributes.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // them, and the backup chain of the entity reference file goes on as the
 // program expects.
 
+#include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text_file.h"
 #include "crash/crash_content.h"
-#include "platform/file_attributes.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -8,10 +8,10 @@
 // After each complete save it reports "saved <version>" on its output, one
 // unbuffered write per line, so the report of a finished save is never lost.
 
+#include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text_file.h"
 #include "crash/crash_content.h"
-#include "platform/file_attributes.h"
 
 #include <QString>
 #include <climits>

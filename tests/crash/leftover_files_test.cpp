@@ -4,9 +4,9 @@
 // system has no unnamed files. The program never opens them, and its own
 // files go on being read and written around them.
 
+#include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "mainwindow/main_window.h"
-#include "platform/file_attributes.h"
 #include "reference/entity_editor.h"
 #include "support/bad_input.h"
 #include "support/test_program.h"

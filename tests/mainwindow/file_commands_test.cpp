@@ -1,11 +1,11 @@
 // New, Open, Save, Save as and Ctrl+S of the main window.
 #include "mainwindow/main_window.h"
 
+#include "core/file_attributes.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
 #include "mainwindow/status_panels.h"
-#include "platform/file_attributes.h"
 #include "support/test_program.h"
 
 #include <QAction>

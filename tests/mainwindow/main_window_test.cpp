@@ -2,14 +2,14 @@
 // selector, closing and the command-line parameter.
 #include "mainwindow/main_window.h"
 
+#include "core/file_attributes.h"
 #include "core/file_error.h"
+#include "core/profile_file.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
-#include "platform/file_attributes.h"
-#include "platform/profile_file.h"
 #include "support/test_program.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "reference/entity_editor.h"
 
+#include "core/file_attributes.h"
 #include "core/file_error.h"
 #include "core/reference_files.h"
 #include "mainwindow/main_window.h"
-#include "platform/file_attributes.h"
 #include "support/test_program.h"
 
 #include <QCheckBox>

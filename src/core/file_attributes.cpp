@@ -1,4 +1,4 @@
-#include "platform/file_attributes.h"
+#include "core/file_attributes.h"
 
 #include "core/file_io.h"
 

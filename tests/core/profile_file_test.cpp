@@ -1,7 +1,7 @@
-#include "platform/profile_file.h"
+#include "core/profile_file.h"
 
+#include "core/file_attributes.h"
 #include "core/file_error.h"
-#include "platform/file_attributes.h"
 #include "platform/filter.h"
 #include "support/test_folder.h"
 

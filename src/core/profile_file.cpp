@@ -1,10 +1,10 @@
-#include "platform/profile_file.h"
+#include "core/profile_file.h"
 
+#include "core/file_attributes.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "core/text_file.h"
-#include "platform/file_attributes.h"
 
 #include <climits>
 #include <optional>
