@@ -16,10 +16,6 @@ namespace zef {
 
 namespace {
 
-// Every header the program writes names the band columns this way; a file
-// without them (an ADIF log given in the wrong place) is never overwritten.
-constexpr std::string_view kHeaderColumns = ";Call-80m;Date-80m;QSL-80m;Weryf-80m;";
-
 constexpr int kSummaryCellWidth = 10; // the widest head, "Str/Punkty"
 
 template <std::size_t N> QString tableLine(const std::array<QString, N>& cells) {
@@ -36,23 +32,37 @@ void requireReadable(const QString& path) {
 }
 
 // The window asks these questions; without anyone to answer, the answer is
-// No, which keeps the tables as the file holds them.
-void reportReconciliation(const AwardTables& tables, const BatchEnvironment& env,
-                          std::ostream& err) {
+// No, which keeps the tables as the file holds them. What was asked is kept
+// until the file proved to be a station data file.
+class AnsweredNo : public LoadQuestions {
+public:
+    void linesLeftOut(const LoadOverflow&) override {} // each command says what it does
+    bool addMissing(const std::vector<std::string>& missing) override {
+        asked += QStringLiteral("Uwaga: ") + missingQuestion(missing) + QStringLiteral(" Nie\n");
+        return false;
+    }
+    void tableFull(int) override {}
+    bool updateDiffering(const std::vector<DifferingEntity>& differing) override {
+        asked +=
+            QStringLiteral("Uwaga: ") + differingQuestion(differing) + QStringLiteral(" Nie\n");
+        return false;
+    }
+
+    QString asked;
+};
+
+// The entity reference file's lines for the reconciliation, or nothing (and
+// why on `err`) when the file is missing.
+std::optional<std::vector<std::string>> referenceLinesFor(const BatchEnvironment& env,
+                                                          std::ostream& err) {
     const QString entityFile = env.programDir + kEntityFileName;
     if (!fileExists(entityFile)) {
         put(err, missingReferenceFileMessage(entityFile) +
                      QStringLiteral("\nPlik danych stacji nie został porównany z plikiem "
                                     "wzorcowym.\n"));
-        return;
+        return std::nullopt;
     }
-    const Reconciliation found = compareWithReference(tables, readReferenceLines(entityFile));
-    if (!found.missing.empty())
-        put(err,
-            QStringLiteral("Uwaga: ") + missingQuestion(found.missing) + QStringLiteral(" Nie\n"));
-    if (!found.differing.empty())
-        put(err, QStringLiteral("Uwaga: ") + differingQuestion(found.differing) +
-                     QStringLiteral(" Nie\n"));
+    return readReferenceLines(entityFile);
 }
 
 const QString kNotImported =
@@ -74,23 +84,24 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
                std::ostream& err) {
     const QString& stationPath = command.stationPath;
     const FileLock lock(stationPath, env.lockWait);
-    const auto station = readStationData(stationPath);
+    const auto referenceLines = referenceLinesFor(env, err);
+    LoadedStation station =
+        readStationData(stationPath, referenceLines ? &*referenceLines : nullptr, err);
     if (isReadOnly(stationPath)) {
         put(err, readOnlyRefusal(stationPath));
         return kExitFileError;
     }
     requireReadable(command.adifPath);
     // Saving would drop the lines the tables could not hold.
-    if (station->overflow.any()) {
-        put(err, overflowMessage(station->overflow) + u'\n' + kNotImported);
+    if (station.overflow.any()) {
+        put(err, overflowMessage(station.overflow) + u'\n' + kNotImported);
         return kExitFileError;
     }
-    AwardTables& tables = station->tables;
+    AwardTables& tables = *station.tables;
     if (!stationDataLoaded(tables)) {
         put(err, noEntitiesRefusal(stationPath));
         return kExitFileError;
     }
-    reportReconciliation(tables, env, err);
 
     const QString errorList = env.programDir + kErrorListFileName;
     createErrorList(errorList);
@@ -102,7 +113,7 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
                                     "został zmieniony.\n"));
         return kExitFileError;
     }
-    writeLines(stationPath, stationFileLines(tables, station->callsign, fromQt(env.today)));
+    writeLines(stationPath, stationFileLines(tables, station.headerCallsign, fromQt(env.today)));
     put(out, importFinishedMessage(result) + QStringLiteral("\nDane zostały zapisane.\n\n"));
     writeSummary(out, tables, SummaryMode::AllConfirmed);
     return kExitSuccess;
@@ -123,21 +134,15 @@ int withFileErrors(std::ostream& err, const std::function<int()>& command) {
     }
 }
 
-std::string headerCallsign(const std::string& headerLine) {
-    const std::string field = headerLine.substr(0, headerLine.find(';'));
-    const std::size_t blanks = field.find("  ");
-    return blanks == std::string::npos ? trim(field) : field.substr(0, blanks);
-}
-
-std::unique_ptr<StationData> readStationData(const QString& path) {
-    const std::vector<std::string> lines = readLines(path);
-    if (lines.empty() || lines.front().find(kHeaderColumns) == std::string::npos)
+LoadedStation readStationData(const QString& path, const std::vector<std::string>* referenceLines,
+                              std::ostream& err) {
+    AnsweredNo questions;
+    LoadedStation station = loadStation(path, referenceLines, questions);
+    if (!station.hasStationHeader)
         throw FileError(QStringLiteral("Plik \"%1\" nie jest plikiem danych stacji: jego "
                                        "pierwszy wiersz nie jest nagłówkiem z kolumnami pasm.")
                             .arg(path));
-    auto station = std::make_unique<StationData>();
-    station->callsign = headerCallsign(lines.front());
-    station->overflow = loadStationLines(lines, station->tables);
+    put(err, questions.asked);
     return station;
 }
 
@@ -160,13 +165,13 @@ int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostr
 int runSummary(const CommandLine& command, const BatchEnvironment&, std::ostream& out,
                std::ostream& err) {
     return withFileErrors(err, [&] {
-        const auto station = readStationData(command.stationPath);
-        if (station->overflow.any())
+        const LoadedStation station = readStationData(command.stationPath, nullptr, err);
+        if (station.overflow.any())
             put(err, QStringLiteral("Uwaga: pominięto wiersze, których nie mieszczą tabele "
                                     "(podmiotów: %1, stref: %2).\n")
-                         .arg(station->overflow.entityLines)
-                         .arg(station->overflow.zoneLines));
-        writeSummary(out, station->tables, command.summaryMode);
+                         .arg(station.overflow.entityLines)
+                         .arg(station.overflow.zoneLines));
+        writeSummary(out, *station.tables, command.summaryMode);
         return kExitSuccess;
     });
 }

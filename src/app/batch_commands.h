@@ -7,6 +7,7 @@
 #include "core/award_tables.h"
 #include "core/file_guard.h"
 #include "core/station_file.h"
+#include "core/station_loader.h"
 #include "platform/system.h"
 #include "summary/summary_counts.h"
 
@@ -30,20 +31,12 @@ struct BatchEnvironment {
     std::chrono::milliseconds lockWait = kLockWait; // for another writer of the station file
 };
 
-// A station data file as the commands read it.
-struct StationData {
-    AwardTables tables;
-    std::string callsign; // from the header line, windows-1250
-    LoadOverflow overflow;
-};
-
-// The callsign a header line carries: its first field up to the two blanks
-// before the date (the whole field when they are missing).
-std::string headerCallsign(const std::string& headerLine);
-
-// Reads and splits a station data file. Throws FileError when it cannot be
-// read or its first line is not the header of a station data file.
-std::unique_ptr<StationData> readStationData(const QString& path);
+// Loads a station data file for a command; the reconciliation's questions,
+// asked when `referenceLines` are given, are answered No and listed on
+// `err`. Throws FileError when it cannot be read or its first line is not
+// the header of a station data file.
+LoadedStation readStationData(const QString& path, const std::vector<std::string>* referenceLines,
+                              std::ostream& err);
 
 // The summary window's table (head, five bands, totals row) and its three
 // point panels, one line each, under the window's caption for the mode.

@@ -48,15 +48,15 @@ int printInto(const CommandLine& command, const BatchEnvironment& env, std::ostr
                      .arg(command.stationPath));
         return kExitWrongUsage;
     }
-    const auto station = readStationData(command.stationPath);
+    const LoadedStation station = readStationData(command.stationPath, nullptr, err);
     const QString entityFile = env.programDir + kEntityFileName;
     if (!fileExists(entityFile)) {
         put(err, missingReferenceFileMessage(entityFile) + u'\n');
         return kExitFileError;
     }
     const int entityFileLines = static_cast<int>(readEntityFileLines(entityFile).size());
-    const AwardTables& tables = station->tables;
-    const PrintoutHeader header{upperAscii(station->callsign), fromQt(env.today),
+    const AwardTables& tables = *station.tables;
+    const PrintoutHeader header{upperAscii(station.headerCallsign), fromQt(env.today),
                                 awardPoints(tables)};
     const QByteArray pdf = renderPdf(
         {printoutPageOne(tables, header), printoutPageTwo(tables, header, entityFileLines)},

@@ -1,9 +1,8 @@
 #pragma once
-// The one shared store: the award tables and the program-wide values beside
-// them. Owned by the program and handed by reference to every window.
+// The one shared store: the station document and the program-wide display
+// values beside it. Owned by the program and handed by reference to every window.
 
-#include "core/award_tables.h"
-#include "core/file_guard.h"
+#include "core/station.h"
 
 #include <QString>
 #include <cstdint>
@@ -22,11 +21,7 @@ struct RowColours {
 };
 
 struct AppState {
-    AwardTables tables;
-    QString stationPath;         // empty: no file yet (after New, until Save as)
-    FileFingerprint stationFile; // what the path held when last read or written
-    std::string callsign;        // windows-1250, as typed or read
-    bool unsavedChanges = false;
+    Station station;
     int selectedView = 0; // ComboBox1 index: 0..4 entities, 5..9 zones
     RowColours colours;
     int widthCorrection = 0;

@@ -13,9 +13,9 @@ void TForm1::Edycja1Click() {
 }
 
 void TForm1::Weryfikacjadanych1Click() {
-    if (!stationDataLoaded(ctx_.state.tables))
+    if (!stationDataLoaded(ctx_.state.station.tables()))
         return;
-    if (!anyWaitingForVerification(ctx_.state.tables)) {
+    if (!anyWaitingForVerification(ctx_.state.station.tables())) {
         ctx_.dialogs.messageBox(QStringLiteral("Brak danych do weryfikacji!"),
                                 QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
         return;
@@ -31,9 +31,9 @@ void TForm1::Weryfikacjadanych1Click() {
 }
 
 void TForm1::Wyslij_daneClick() {
-    if (!stationDataLoaded(ctx_.state.tables))
+    if (!stationDataLoaded(ctx_.state.station.tables()))
         return;
-    if (ctx_.state.unsavedChanges) {
+    if (ctx_.state.station.unsaved()) {
         ctx_.dialogs.messageBox(QStringLiteral("Musisz najpierw zapisać zmiany!"),
                                 QStringLiteral("Niezapisane dane"), Buttons::Ok, Icon::Warning);
         return;

@@ -25,7 +25,6 @@ constexpr int kClientWidth = 300;
 constexpr int kClientHeight = 188;
 
 // The modified-data text this dialog writes, blanks as the users know it.
-const QString kModifiedText = QStringLiteral("   Modyfikacja");
 
 // A ";" would split the station data file's line: the call refuses it.
 const QString kRefusedInCall = QStringLiteral(";");
@@ -139,10 +138,7 @@ void TForm2::buildControls() {
     setTabOrder(Button2, Button3);
 }
 
-void TForm2::FormCreate() {
-    if (ctx_.forms.form20 != nullptr)
-        ctx_.forms.form20->summaryRefresh();
-}
+void TForm2::FormCreate() {}
 
 void TForm2::restoreDesignedState() {
     const QSignalBlocker quiet(MaskEdit1);
@@ -159,7 +155,7 @@ void TForm2::restoreDesignedState() {
 void TForm2::showForHighlightedRow() {
     TForm1& main = *ctx_.forms.form1;
     const GridModel& grid = main.grid().model();
-    if (!stationDataLoaded(ctx_.state.tables) || main.grid().lastPressedRow() == 0)
+    if (!stationDataLoaded(ctx_.state.station.tables()) || main.grid().lastPressedRow() == 0)
         return;
     editedRow_ = grid.highlightedRow();
     // A line the grid shows empty (a view with nothing to show) holds no
@@ -233,23 +229,13 @@ void TForm2::Button1Click() {
     GridRow& row = grid.model().row(editedRow_);
     const GridRow before = row;
     storeInGridRow(row, entry);
-    storeInTables(ctx_.state.tables, where, entry);
     storeInCache(grid.cache(), where, entry);
     adjustCounters(grid.counters(), before, row);
     // Every store is a change to save, whether or not a counter moved.
-    main.markModified(kModifiedText);
-    writeCounterPanels();
-    main.repaintGrid();
-    ctx_.forms.form20->summaryRefresh();
+    Station& station = ctx_.state.station;
+    station.setUnsaved(true, true);
+    station.changeSlot([&](AwardTables& tables) { storeInTables(tables, where, entry); });
     accept();
-}
-
-// Panel 1 (verified) cannot change here: verified slots are not edited.
-void TForm2::writeCounterPanels() {
-    TForm1& main = *ctx_.forms.form1;
-    const auto texts = main.grid().statusPanels();
-    for (int panel : {2, 0, 3})
-        main.StatusBar1->setPanelText(panel, texts[static_cast<std::size_t>(panel)]);
 }
 
 void TForm2::Button2Click() {
@@ -264,16 +250,17 @@ void TForm2::reject() {
 }
 
 void TForm2::Button3Click() {
-    TForm1& main = *ctx_.forms.form1;
-    stampVerification(ctx_.state.tables, target(), verificationDateText(ctx_.system.today()));
+    const EntryTarget where = target();
+    const std::string today = verificationDateText(ctx_.system.today());
     // A stamped date must not be lost on closing without a question.
-    main.markModified(kModifiedText);
-    main.gridFill();
+    Station& station = ctx_.state.station;
+    station.setUnsaved(true, true);
+    station.changeTables([&](AwardTables& tables) { stampVerification(tables, where, today); });
     accept();
 }
 
 void TForm2::MaskEdit1Change() {
-    ctx_.forms.form1->markModified(kModifiedText);
+    ctx_.state.station.setUnsaved(true, true);
 }
 
 bool TForm2::MaskEdit2KeyPress(int key) {

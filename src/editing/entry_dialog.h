@@ -70,7 +70,6 @@ private:
     void restoreDesignedState();
     void fillFrom(const GridRow& row);
     EntryTarget target() const;
-    void writeCounterPanels();
     void centreOnMainWindow();
     void focusDateField();
 

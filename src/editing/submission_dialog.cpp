@@ -55,7 +55,7 @@ QString TFEmail::designedRecipient() {
 void TFEmail::showFor(const ProfileFile& ini) {
     if (ini.exists())
         Edit1->setText(toQt(ini.readString("Konfiguracja", "E-mail", fromQt(Edit1->text()))));
-    Edit2->setText(toQt(upperAscii(ctx_.state.callsign)));
+    Edit2->setText(toQt(upperAscii(ctx_.state.station.callsign())));
     openedThisRun_ = true;
     show();
     raise();
@@ -63,7 +63,7 @@ void TFEmail::showFor(const ProfileFile& ini) {
 }
 
 void TFEmail::Button1Click() {
-    ctx_.system.shellOpen(mailtoUrl(Edit1->text(), Edit2->text(), ctx_.state.stationPath));
+    ctx_.system.shellOpen(mailtoUrl(Edit1->text(), Edit2->text(), ctx_.state.station.path()));
     hide();
 }
 

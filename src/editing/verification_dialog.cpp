@@ -53,12 +53,13 @@ void TForm4::propose(const QString& date) {
 void TForm4::Button1Click() {
     const std::string date = verificationDateFromBox(fromQt(Edit1->text()));
     hide();
-    TForm1& main = *ctx_.forms.form1;
+    Station& station = ctx_.state.station;
+    int marked = 0;
+    station.changeTables(
+        [&](AwardTables& tables) { marked = markWaitingAsVerified(tables, date); });
     // The marks are changed data: closing must ask to save them.
-    if (markWaitingAsVerified(ctx_.state.tables, date) > 0)
-        main.markModified();
-    ctx_.forms.form20->summaryRefresh();
-    main.gridFill();
+    if (marked > 0)
+        station.setUnsaved(true);
 }
 
 void TForm4::Button2Click() {

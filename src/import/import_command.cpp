@@ -22,11 +22,11 @@ QString importRulesText() {
 } // namespace
 
 void TForm1::Importdanych1Click() {
-    if (!stationDataLoaded(ctx_.state.tables)) {
+    if (!stationDataLoaded(ctx_.state.station.tables())) {
         Nowy1Click();
         // New has said why it could not build the tables; with no entity
         // rows every record would only land in the error list.
-        if (!stationDataLoaded(ctx_.state.tables))
+        if (!stationDataLoaded(ctx_.state.station.tables()))
             return;
     }
     TForm7& dialog = *ctx_.forms.form7;

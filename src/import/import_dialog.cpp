@@ -204,19 +204,19 @@ void TForm7::Button2Click() {
             ctx_.system.processEvents();
             sinceRepaint.restart();
         };
-        result = importAdif(ctx_.state.tables, path, ctx_.programFile(kErrorListFileName),
-                            options(), progress);
+        // What a run applied stays even when an input/output error cut it
+        // short, so it is shown and marked changed either way.
+        ctx_.state.station.changeTables([&](AwardTables& tables) {
+            result =
+                importAdif(tables, path, ctx_.programFile(kErrorListFileName), options(), progress);
+        });
+        ctx_.state.station.setUnsaved(true);
     }
     finishRun(result);
 }
 
-// What a run applied stays even when an input/output error cut it short, so
-// the data is marked changed and shown either way.
 void TForm7::finishRun(const ImportResult& result) {
     TForm1& main = *ctx_.forms.form1;
-    main.markModified();
-    ctx_.forms.form20->summaryRefresh();
-    main.gridFill();
     if (result.cutShort)
         ctx_.dialogs.messageBox(importCutShortMessage(result), QStringLiteral("Błąd"), Buttons::Ok,
                                 Icon::Error);

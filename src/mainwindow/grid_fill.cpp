@@ -83,12 +83,12 @@ QString stationCaption(const std::string& callsign) {
     return callsign.empty() ? title : title + QStringLiteral(" dla stacji ") + toQt(callsign);
 }
 
-QString acceptStationCallsign(AppState& state) {
-    if (!state.callsign.empty()) {
-        state.callsign = upperAscii(state.callsign);
-        state.unsavedChanges = true;
+QString acceptStationCallsign(Station& station) {
+    if (!station.callsign().empty()) {
+        station.setCallsign(upperAscii(station.callsign()));
+        station.setUnsaved(true);
     }
-    return stationCaption(state.callsign);
+    return stationCaption(station.callsign());
 }
 
 } // namespace zef

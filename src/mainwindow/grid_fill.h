@@ -35,6 +35,6 @@ QString stationCaption(const std::string& callsign);
 // Takes an empty callsign's answer over (the window asked or not): a given
 // one is upper-cased and marks the data changed. Returns the new caption.
 // Call only when the callsign was empty before the question.
-QString acceptStationCallsign(AppState& state);
+QString acceptStationCallsign(Station& station);
 
 } // namespace zef

@@ -40,6 +40,23 @@ QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
 
 } // namespace
 
+// The window shows the station as it changes, whoever changes it.
+void TForm1::followStation() {
+    const Station& station = ctx_.state.station;
+    connect(&station, &Station::tablesChanged, this, &TForm1::gridFill);
+    connect(&station, &Station::slotChanged, this, [this] {
+        writeStatusPanels();
+        repaintGrid();
+    });
+    connect(&station, &Station::unsavedChanged, this, [this](bool unsaved, bool byDataEntry) {
+        // The data entry's mark has always stood three blanks further right.
+        StatusBar2->setPanelText(1, !unsaved      ? QString()
+                                    : byDataEntry ? QStringLiteral("   Modyfikacja")
+                                                  : QStringLiteral("Modyfikacja"));
+    });
+    connect(&station, &Station::pathChanged, this, &TForm1::showStationPath);
+}
+
 TForm1::TForm1(Context& context) : ctx_(context) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Aktualizacja podmiotów dla pasma 80M"));
@@ -72,6 +89,7 @@ TForm1::TForm1(Context& context) : ctx_(context) {
     setCentralWidget(central);
     buildMenu();
     connectGrid();
+    followStation();
     holdWidth(allowedMainWindowWidth(StringGrid1->columnSum(), ctx_.state.widthCorrection));
 }
 

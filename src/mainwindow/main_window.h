@@ -91,11 +91,10 @@ public:
 
     // Shared with the other windows
     void gridFill();
-    void loadStationFile();
+    // Loads the file the station's path names; returns the callsign its header names.
+    std::string loadStationFile();
     // Save as the menu's "Zapisz" does; true when the file was written.
     bool save(bool confirm);
-    void markModified(const QString& panelText = QStringLiteral("Modyfikacja"));
-    void clearModified();
     void showStationPath();
     View checkedView() const;
     void checkView(View view);
@@ -172,6 +171,7 @@ protected:
 
 private:
     void buildToolBar(QWidget* parent);
+    void followStation();
     void buildMenu();
     void connectGrid();
     void setDataCommandsEnabled(bool enabled);

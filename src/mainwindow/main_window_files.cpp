@@ -9,19 +9,46 @@
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
+#include "core/station_loader.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "mainwindow/status_panels.h"
-#include "summary/summary_window.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalBlocker>
 
 namespace zef {
 
 namespace {
+
+// The load's questions, asked in message boxes.
+class AskedLoadQuestions : public LoadQuestions {
+public:
+    explicit AskedLoadQuestions(Dialogs& dialogs) : dialogs_(dialogs) {}
+
+    void linesLeftOut(const LoadOverflow& overflow) override {
+        dialogs_.messageBox(overflowMessage(overflow), QStringLiteral("Ostrzeżenie"), Buttons::Ok,
+                            Icon::Warning);
+    }
+    bool addMissing(const std::vector<std::string>& missing) override {
+        return dialogs_.messageBox(missingQuestion(missing), QStringLiteral("Uwaga"),
+                                   Buttons::YesNo, Icon::Warning) == Answer::Yes;
+    }
+    void tableFull(int notInserted) override {
+        dialogs_.messageBox(tableFullMessage(notInserted), QStringLiteral("Błąd"), Buttons::Ok,
+                            Icon::Error);
+    }
+    bool updateDiffering(const std::vector<DifferingEntity>& differing) override {
+        return dialogs_.messageBox(differingQuestion(differing), QStringLiteral("Uwaga"),
+                                   Buttons::YesNo, Icon::Warning) == Answer::Yes;
+    }
+
+private:
+    Dialogs& dialogs_;
+};
 
 const QString kCsvSaveFilter = QStringLiteral("Pliki CSV |*.csv|Wszystkie pliki|*.*");
 const QString kCsvOpenFilter = QStringLiteral("Pliki CSV |*.CSV|Wszystkie pliki|*.*");
@@ -46,18 +73,8 @@ QString withDefaultExtension(const QString& path) {
 } // namespace
 
 void TForm1::showStationPath() {
-    StatusBar2->setToolTip(shownPart(ctx_.state.stationPath));
-    StatusBar2->setPanelText(0, displayedPath(ctx_.state.stationPath));
-}
-
-void TForm1::markModified(const QString& panelText) {
-    ctx_.state.unsavedChanges = true;
-    StatusBar2->setPanelText(1, panelText);
-}
-
-void TForm1::clearModified() {
-    ctx_.state.unsavedChanges = false;
-    StatusBar2->setPanelText(1, QString());
+    StatusBar2->setToolTip(shownPart(ctx_.state.station.path()));
+    StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
 }
 
 bool TForm1::missingReferenceFile(const QString& name) {
@@ -69,55 +86,38 @@ bool TForm1::missingReferenceFile(const QString& name) {
     return true;
 }
 
-void TForm1::loadStationFile() {
+std::string TForm1::loadStationFile() {
     if (missingReferenceFile(kEntityFileName))
-        return;
+        return {};
     const auto referenceLines = readReferenceLines(ctx_.programFile(kEntityFileName));
-    if (!fileExists(ctx_.state.stationPath)) {
-        ctx_.state.stationFile = {};
-        return;
+    Station& station = ctx_.state.station;
+    if (!fileExists(station.path())) {
+        station.setFileSeen({});
+        return {};
     }
-    // The whole file is read before the tables change, so a read error leaves them as they were.
-    const std::string bytes = readFileBytes(ctx_.state.stationPath);
-    const auto lines = splitLines(bytes, LineEnds::AlsoCrAlone);
-    ctx_.state.stationFile = fingerprintOf(bytes);
-    AwardTables& tables = ctx_.state.tables;
-    const LoadOverflow overflow = loadStationLines(lines, tables);
-    if (overflow.any())
-        ctx_.dialogs.messageBox(overflowMessage(overflow), QStringLiteral("Ostrzeżenie"),
-                                Buttons::Ok, Icon::Warning);
-
-    const Reconciliation found = compareWithReference(tables, referenceLines);
-    if (!found.missing.empty() &&
-        ctx_.dialogs.messageBox(missingQuestion(found.missing), QStringLiteral("Uwaga"),
-                                Buttons::YesNo, Icon::Warning) == Answer::Yes) {
-        if (const int notInserted = addMissingEntities(tables, found.missing); notInserted > 0)
-            ctx_.dialogs.messageBox(tableFullMessage(notInserted), QStringLiteral("Błąd"),
-                                    Buttons::Ok, Icon::Error);
-        markModified();
-    }
-    if (!found.differing.empty() &&
-        ctx_.dialogs.messageBox(differingQuestion(found.differing), QStringLiteral("Uwaga"),
-                                Buttons::YesNo, Icon::Warning) == Answer::Yes) {
-        updateDifferingEntities(tables, found.differing);
-        markModified();
-    }
+    AskedLoadQuestions questions(ctx_.dialogs);
+    LoadedStation loaded = loadStation(station.path(), &referenceLines, questions);
+    station.setFileSeen(loaded.file);
+    if (loaded.changedByAnswers)
+        station.setUnsaved(true);
     ComboBox1->setCurrentIndex(0);
     ctx_.state.selectedView = 0;
-    gridFill();
+    station.changeTables([&loaded](AwardTables& tables) { tables = std::move(*loaded.tables); });
+    return loaded.headerCallsign;
 }
 
 // Another program (a scheduled batch import) may have changed the file since
 // it was read: its changes are overwritten only when the user says so.
 bool TForm1::writeStationFile(bool confirm) {
-    const QString& path = ctx_.state.stationPath;
+    Station& station = ctx_.state.station;
+    const QString& path = station.path();
     const std::string date = fromQt(ctx_.system.shortDate(ctx_.system.today()));
     const std::string bytes =
-        joinLines(stationFileLines(ctx_.state.tables, ctx_.state.callsign, date));
+        joinLines(stationFileLines(station.tables(), station.callsign(), date));
     for (;;) {
         const FileLock lock(path, kLockWait);
         const FileFingerprint onDisk = currentFingerprint(path);
-        if (!onDisk.exists || onDisk == ctx_.state.stationFile) {
+        if (!onDisk.exists || onDisk == station.fileSeen()) {
             replaceFile(path, bytes);
             break;
         }
@@ -125,10 +125,10 @@ bool TForm1::writeStationFile(bool confirm) {
                                     QStringLiteral("Ostrzeżenie"), Buttons::YesNo,
                                     Icon::Warning) != Answer::Yes)
             return false;
-        ctx_.state.stationFile = onDisk;
+        station.setFileSeen(onDisk);
     }
-    ctx_.state.stationFile = fingerprintOf(bytes);
-    clearModified();
+    station.setFileSeen(fingerprintOf(bytes));
+    station.setUnsaved(false);
     if (confirm)
         ctx_.dialogs.messageBox(QStringLiteral("Dane zostały zapisane."),
                                 QStringLiteral("Informacja"), Buttons::Ok, Icon::Information);
@@ -151,12 +151,13 @@ bool TForm1::passReadOnlyQuestion(const QString& path, bool* saved) {
 }
 
 bool TForm1::save(bool confirm) {
-    if (!stationDataLoaded(ctx_.state.tables))
+    if (!stationDataLoaded(ctx_.state.station.tables()))
         return false;
-    if (ctx_.state.stationPath.isEmpty())
-        return saveAs(ctx_.state.stationPath);
+    if (ctx_.state.station.path().isEmpty())
+        return saveAs(ctx_.state.station.path());
     bool saved = false;
-    if (isReadOnly(ctx_.state.stationPath) && !passReadOnlyQuestion(ctx_.state.stationPath, &saved))
+    if (isReadOnly(ctx_.state.station.path()) &&
+        !passReadOnlyQuestion(ctx_.state.station.path(), &saved))
         return saved;
     return writeStationFile(confirm);
 }
@@ -166,8 +167,8 @@ void TForm1::Zapisz1Click() {
 }
 
 void TForm1::Zapiszjako1Click() {
-    if (stationDataLoaded(ctx_.state.tables))
-        saveAs(ctx_.state.stationPath);
+    if (stationDataLoaded(ctx_.state.station.tables()))
+        saveAs(ctx_.state.station.path());
 }
 
 // The path changes only when the file is written: a name the user declined
@@ -192,16 +193,15 @@ bool TForm1::saveAs(const QString& proposedName) {
         if (isReadOnly(path) && !passReadOnlyQuestion(path, &saved))
             return saved;
     }
-    ctx_.state.stationPath = path;
     // The user chose to replace whatever the file holds now.
-    ctx_.state.stationFile = currentFingerprint(path);
-    showStationPath();
+    ctx_.state.station.setFileSeen(currentFingerprint(path));
+    ctx_.state.station.setPath(path);
     return writeStationFile(true);
 }
 
 // Asked by Open and New: false when the command must stop.
 bool TForm1::askToSaveUnsavedData() {
-    if (!ctx_.state.unsavedChanges || gridCacheHighestIndex() <= 2)
+    if (!ctx_.state.station.unsaved() || gridCacheHighestIndex() <= 2)
         return true;
     switch (ctx_.dialogs.messageBox(
         QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
@@ -235,71 +235,77 @@ void TForm1::Otwrz1Click() {
     if (!askToSaveUnsavedData())
         return;
     if (const auto chosen = ctx_.dialogs.openFile(kCsvOpenFilter, QString())) {
-        ctx_.state.stationPath = *chosen;
-        showStationPath();
+        Station& station = ctx_.state.station;
+        const QString previous = station.path();
+        station.setPath(*chosen);
         if (!fileExists(*chosen)) {
             ctx_.dialogs.messageBox(QStringLiteral("Plik \"") + *chosen +
                                         QStringLiteral("\" nie został znaleziony!"),
                                     QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
             return;
         }
-        loadStationFile();
-        ctx_.forms.form20->summaryRefresh();
+        // A file that could not be read never names the tables still shown:
+        // a save would write them over it.
+        try {
+            loadStationFile();
+        } catch (...) {
+            station.setPath(previous);
+            throw;
+        }
         ComboBox1Change();
     }
     enableAfterOpenOrNew();
 }
 
 void TForm1::resetToEmptyState() {
-    ctx_.state.callsign.clear();
-    ctx_.state.stationPath.clear();
+    ctx_.state.station.setCallsign({});
+    ctx_.state.station.setPath({});
     StatusBar2->setToolTip(QStringLiteral("Brak wybranego pliku!"));
     StatusBar2->setPanelText(0, QString());
     Label3->clear();
     Label1->clear();
     clearPrefixSearch();
-    clearModified();
+    ctx_.state.station.setUnsaved(false);
     setDataCommandsEnabled(false);
 }
 
 void TForm1::Nowy1Click() {
-    const bool asked = ctx_.state.unsavedChanges && gridCacheHighestIndex() > 2;
+    Station& station = ctx_.state.station;
+    const bool asked = station.unsaved() && gridCacheHighestIndex() > 2;
     if (!askToSaveUnsavedData())
         return;
-    if (asked && !ctx_.state.unsavedChanges) // saved
+    if (asked && !station.unsaved()) // saved
         StatusBar2->setPanelText(0, QString());
     const auto answer = ctx_.dialogs.inputBox(QStringLiteral("Identyfikacja stacji"),
                                               QStringLiteral("Podaj swój znak:"), QString());
-    ctx_.state.callsign = answer ? fromQt(*answer) : std::string();
-    StatusBar2->setPanelText(0, QString());
-    StatusBar2->setToolTip(QString());
+    station.setCallsign(answer ? fromQt(*answer) : std::string());
+    station.setPath({});
+    station.setFileSeen({});
     StatusBar2->setPanelText(1, QString());
-    ctx_.state.stationPath.clear();
-    ctx_.state.stationFile = {};
     if (missingReferenceFile(kEntityFileName)) {
         resetToEmptyState();
         return;
     }
-    AwardTables& tables = ctx_.state.tables;
-    tables.clear();
+    auto tables = std::make_unique<AwardTables>();
     const auto lines = readReferenceLinesForNew(ctx_.programFile(kEntityFileName));
     for (std::size_t i = 0; i < lines.size() && i < kEntityRows; ++i)
-        tables.entities[i + 1][0] = lines[i];
+        tables->entities[i + 1][0] = lines[i];
     if (lines.size() > kEntityRows)
         ctx_.dialogs.messageBox(tableFullMessage(static_cast<int>(lines.size()) - kEntityRows),
                                 QStringLiteral("Ostrzeżenie"), Buttons::Ok, Icon::Warning);
-    if (missingReferenceFile(kZoneFileName))
-        return;
-    const auto zones = readZoneLines(ctx_.programFile(kZoneFileName));
-    for (std::size_t i = 0; i < zones.size(); ++i)
-        tables.zones[i + 1][0] = zones[i];
-
-    ComboBox1->setCurrentIndex(0);
-    ctx_.state.selectedView = 0;
-    enableAfterOpenOrNew();
-    ctx_.forms.form20->summaryRefresh();
-    Wszystkiepodmioty1->setChecked(true);
-    gridFill();
+    const bool zoneFileMissing = missingReferenceFile(kZoneFileName);
+    if (!zoneFileMissing) {
+        const auto zones = readZoneLines(ctx_.programFile(kZoneFileName));
+        for (std::size_t i = 0; i < zones.size(); ++i)
+            tables->zones[i + 1][0] = zones[i];
+        ComboBox1->setCurrentIndex(0);
+        ctx_.state.selectedView = 0;
+        enableAfterOpenOrNew();
+        checkView(View::All);
+    }
+    // Without the zone file the entities are kept but not shown.
+    const QSignalBlocker unshown(zoneFileMissing ? &station : nullptr);
+    station.changeTables([&tables](AwardTables& held) { held = std::move(*tables); });
 }
 
 } // namespace zef

@@ -56,23 +56,21 @@ void TForm1::writeStatusPanels() {
 }
 
 void TForm1::gridFill() {
-    const ViewOutcome outcome = grid_.fill(ctx_.state.tables, ctx_.state.selectedView);
+    const ViewOutcome outcome = grid_.fill(ctx_.state.station.tables(), ctx_.state.selectedView);
     writeStatusPanels();
     showViewOutcome(outcome);
     askStationCallsign();
 }
 
 void TForm1::askStationCallsign() {
-    if (!ctx_.state.callsign.empty())
+    if (!ctx_.state.station.callsign().empty())
         return;
-    if (stationCallsignQuestionNeeded(ctx_.state.callsign, grid_.cache())) {
+    if (stationCallsignQuestionNeeded(ctx_.state.station.callsign(), grid_.cache())) {
         const auto answer = ctx_.dialogs.inputBox(stationCallsignQuestionCaption(),
                                                   stationCallsignQuestionPrompt(), QString());
-        ctx_.state.callsign = answer ? fromQt(*answer) : std::string();
+        ctx_.state.station.setCallsign(answer ? fromQt(*answer) : std::string());
     }
-    setWindowTitle(acceptStationCallsign(ctx_.state));
-    if (!ctx_.state.callsign.empty())
-        markModified();
+    setWindowTitle(acceptStationCallsign(ctx_.state.station));
 }
 
 void TForm1::showViewOutcome(ViewOutcome outcome) {
@@ -112,7 +110,7 @@ void TForm1::checkView(View view) {
 }
 
 void TForm1::runView(View view) {
-    showViewOutcome(grid_.showView(view, ctx_.state.tables));
+    showViewOutcome(grid_.showView(view, ctx_.state.station.tables()));
 }
 
 void TForm1::Wszystkiepodmioty1Click() {
@@ -140,7 +138,7 @@ void TForm1::Podmiotyniepotwierdzone1Click() {
 }
 
 void TForm1::bez_deleted_1Click() {
-    showViewOutcome(grid_.toggleHideDeleted(ctx_.state.tables));
+    showViewOutcome(grid_.toggleHideDeleted(ctx_.state.station.tables()));
 }
 
 void TForm1::clearPrefixSearch() {
@@ -201,7 +199,7 @@ bool TForm1::StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift) {
 }
 
 void TForm1::Szukanie1Click() {
-    switch (searchOpening(ctx_.state.tables, grid_.checkedView())) {
+    switch (searchOpening(ctx_.state.station.tables(), grid_.checkedView())) {
     case SearchOpening::Ignore:
         return;
     case SearchOpening::WarnAndOpen:
@@ -219,7 +217,7 @@ void TForm1::Szukanie1Click() {
 // station data (a failed load would otherwise overwrite the user's file with
 // empty tables) and asks for a name when there is no path yet.
 void TForm1::ctrlSave() {
-    if (stationDataLoaded(ctx_.state.tables))
+    if (stationDataLoaded(ctx_.state.station.tables()))
         save(false);
 }
 

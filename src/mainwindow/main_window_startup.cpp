@@ -68,7 +68,7 @@ bool TForm1::FormCreate() {
     Label3->clear();
     clearPrefixSearch();
     Label1->clear();
-    clearModified();
+    ctx_.state.station.setUnsaved(false);
     StatusBar1->setPanelText(0, QStringLiteral("Razem:       0/0"));
     StatusBar1->setPanelText(1, QStringLiteral("Zweryfikowane:   0/0"));
     StatusBar1->setPanelText(2, QStringLiteral("Do weryfikacji:  0/0"));
@@ -80,24 +80,23 @@ bool TForm1::FormCreate() {
     else
         move(0, 226);
     Label5->setText(QStringLiteral("Wszystkie podmioty"));
-    if (!ctx_.state.stationPath.isEmpty())
+    if (!ctx_.state.station.path().isEmpty())
         loadAtStartUp();
 
     for (QAction* item : {Zapisz1, Zapiszjako1, Druk1->menuAction(), Edycja1, Importdanych1,
                           Weryfikacja1->menuAction(), Szukanie1, Widok1->menuAction()})
         item->setEnabled(true);
-    StatusBar2->setPanelText(0, displayedPath(ctx_.state.stationPath));
+    StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
     Label1->setText(kSearchPrompt);
-    if (!stationDataLoaded(ctx_.state.tables))
+    if (!stationDataLoaded(ctx_.state.station.tables()))
         ComboBox1->setEnabled(false);
     return true;
 }
 
 void TForm1::applySettings(const Settings& s) {
-    ctx_.state.callsign = s.callsign;
+    ctx_.state.station.setCallsign(s.callsign);
     setWindowTitle(QStringLiteral("Zestawienie podmiotów - pasmo 80M"));
-    ctx_.state.stationPath = s.stationPath;
-    showStationPath();
+    ctx_.state.station.setPath(s.stationPath);
     QFont gridFont(toQt(s.fontName));
     gridFont.setPointSize(s.fontSize > 0 ? s.fontSize : 10);
     gridFont.setBold(s.fontBold);
@@ -116,8 +115,8 @@ void TForm1::applySettings(const Settings& s) {
 
 Settings TForm1::currentSettings() const {
     Settings s;
-    s.callsign = ctx_.state.callsign;
-    s.stationPath = ctx_.state.stationPath;
+    s.callsign = ctx_.state.station.callsign();
+    s.stationPath = ctx_.state.station.path();
     const QFont gridFont = StringGrid1->font();
     s.fontName = fromQt(gridFont.family());
     s.fontSize = gridFont.pointSize();
@@ -151,13 +150,14 @@ void TForm1::FormActivate() {
         return;
     activatedOnce_ = true;
     const QString parameter = *parameter_;
-    ctx_.state.stationPath = parameter;
+    Station& station = ctx_.state.station;
+    station.setPath(parameter);
     if (fileExists(parameter)) {
-        ctx_.state.callsign = callsignFromParameter(parameter);
-        loadStationFile();
-        ctx_.forms.form20->summaryRefresh();
+        // The file's own header names its station; the file name only when it does not.
+        station.setCallsign(callsignFromParameter(parameter));
+        if (const std::string fromHeader = loadStationFile(); !fromHeader.empty())
+            station.setCallsign(fromHeader);
     }
-    showStationPath();
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -183,7 +183,7 @@ void TForm1::Koniec1Click() {
 bool TForm1::FormCloseQuery() {
     writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
                   ctx_.forms.fEmail->recipientForSettings(settingsFile()));
-    if (!ctx_.state.unsavedChanges)
+    if (!ctx_.state.station.unsaved())
         return true;
     switch (ctx_.dialogs.messageBox(QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
                                     QStringLiteral("Ostrzeżenie"), Buttons::YesNoCancel,

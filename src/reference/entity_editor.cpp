@@ -348,7 +348,7 @@ void TFPodmioty::writeEntityFile(const std::vector<std::string>& lines) {
 bool TFPodmioty::Button4Click() {
     const bool adding = newEntityMode();
     const EntityEntry entry = currentEntry();
-    if (const auto refusal = refuseSave(entry, adding, lines_, ctx_.state.tables)) {
+    if (const auto refusal = refuseSave(entry, adding, lines_, ctx_.state.station.tables())) {
         refuse(*refusal);
         return false;
     }
@@ -362,17 +362,16 @@ bool TFPodmioty::Button4Click() {
     selectLine(place);
     Edit1->setReadOnly(true);
 
-    AwardTables& tables = ctx_.state.tables;
-    if (adding)
-        addEntityToTable(tables, entry);
-    else
-        updateEntityInTable(tables, entry);
-
     clearEdits();
     Label5->setText(counterText(countAfterSave(lines_)));
-    ctx_.forms.form1->markModified();
-    ctx_.forms.form20->summaryRefresh();
-    ctx_.forms.form1->gridFill();
+    Station& station = ctx_.state.station;
+    station.setUnsaved(true);
+    station.changeTables([&](AwardTables& tables) {
+        if (adding)
+            addEntityToTable(tables, entry);
+        else
+            updateEntityInTable(tables, entry);
+    });
     ctx_.dialogs.messageBox(adding ? QStringLiteral("Podmiot został dodany do bazy!")
                                    : QStringLiteral("Dane o Podmiocie zostały zmodyfikowane!"),
                             QStringLiteral("Informacja"), Buttons::Ok, Icon::Information);

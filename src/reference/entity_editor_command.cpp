@@ -6,7 +6,7 @@
 namespace zef {
 
 void TForm1::Zarzdzaniebazpodmiotw1Click() {
-    if (!stationDataLoaded(ctx_.state.tables))
+    if (!stationDataLoaded(ctx_.state.station.tables()))
         return;
     TFPodmioty& editor = *ctx_.forms.fPodmioty;
     editor.loadLines({});

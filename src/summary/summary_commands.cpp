@@ -26,7 +26,7 @@ void TForm1::Zestawieniepodmiotydoweryfikacji1Click() {
 
 // Without station data the check mark stays where it was.
 void TForm1::selectSummaryMode(SummaryMode mode) {
-    if (stationDataLoaded(ctx_.state.tables))
+    if (stationDataLoaded(ctx_.state.station.tables()))
         ctx_.forms.form20->setMode(mode);
     const SummaryMode shown = ctx_.forms.form20->mode();
     Zestawieniewszystkiepodmioty1->setChecked(shown == SummaryMode::AllConfirmed);
@@ -36,13 +36,13 @@ void TForm1::selectSummaryMode(SummaryMode mode) {
 
 void TForm1::Wydrukpodmiotw1Click() {
     AppState& state = ctx_.state;
-    if (!stationDataLoaded(state.tables))
+    if (!stationDataLoaded(state.station.tables()))
         return;
     // Cancel keeps the callsign and still prints.
     if (const auto answer =
             ctx_.dialogs.inputBox(QStringLiteral("Identyfikacja stacji"),
-                                  QStringLiteral("Podaj znak:"), toQt(state.callsign)))
-        state.callsign = upperAscii(fromQt(*answer));
+                                  QStringLiteral("Podaj znak:"), toQt(state.station.callsign())))
+        state.station.setCallsign(upperAscii(fromQt(*answer)));
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Zefirant"));
@@ -53,11 +53,12 @@ void TForm1::Wydrukpodmiotw1Click() {
                                 QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
         return;
     }
-    const PrintoutHeader header{state.callsign, fromQt(ctx_.system.shortDate(ctx_.system.today())),
-                                awardPoints(state.tables)};
+    const PrintoutHeader header{state.station.callsign(),
+                                fromQt(ctx_.system.shortDate(ctx_.system.today())),
+                                awardPoints(state.station.tables())};
 
     PrintoutJob job(printer);
-    job.drawPage(printoutPageOne(state.tables, header));
+    job.drawPage(printoutPageOne(state.station.tables(), header));
     job.endPage();
     ctx_.system.processEvents();
 
@@ -69,7 +70,7 @@ void TForm1::Wydrukpodmiotw1Click() {
         return;
     }
     const int entityFileLines = static_cast<int>(readEntityFileLines(entityFile).size());
-    job.drawPage(printoutPageTwo(state.tables, header, entityFileLines));
+    job.drawPage(printoutPageTwo(state.station.tables(), header, entityFileLines));
     ctx_.system.processEvents();
     job.finish();
     ctx_.system.processEvents();

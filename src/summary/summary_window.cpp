@@ -59,6 +59,9 @@ TForm20::TForm20(Context& context) : ctx_(context) {
     setGeometry(345, 211, 437, 225);
     setMinimumSize(437, 225);
     setMaximumSize(500, 300);
+    // The counts follow the station, whichever window changed it.
+    connect(&ctx_.state.station, &Station::tablesChanged, this, &TForm20::summaryRefresh);
+    connect(&ctx_.state.station, &Station::slotChanged, this, &TForm20::summaryRefresh);
     setCursor(Qt::PointingHandCursor);
 
     auto* layout = new QVBoxLayout(this);
@@ -101,15 +104,16 @@ void TForm20::FormCreate() {
              boundedWindowPosition(geometry.summaryTop));
         resize(geometry.summaryWidth, geometry.summaryHeight);
         keepWithinReach(*this);
-        summaryRefresh();
     } else {
         move(0, 0);
     }
+    // Every counted cell shows its number from the start, 0 at a first start.
+    summaryRefresh();
     ctx_.forms.form1->focusGrid();
 }
 
 void TForm20::summaryRefresh() {
-    showTexts(summaryTexts(summaryCounts(ctx_.state.tables, mode_)));
+    showTexts(summaryTexts(summaryCounts(ctx_.state.station.tables(), mode_)));
 }
 
 void TForm20::setMode(SummaryMode mode) {

@@ -151,7 +151,7 @@ TEST(BatchImport, LeavesTheFilesTheDialogLeavesAndListsItsUnansweredQuestions) {
     app.dialogs.expectMessage(QStringLiteral("Uwaga"), differingQuestion(asked.differing),
                               Answer::No);
     app.main().FormActivate();
-    ASSERT_EQ(app.state().callsign, "SP9XYZ");
+    ASSERT_EQ(app.station().callsign(), "SP9XYZ");
     app.dialogs.expectMessage(QStringLiteral("Informacja"), kRules);
     app.dialogs.expectModal([&app](QDialog& shown) {
         auto& dialog = static_cast<TForm7&>(shown);

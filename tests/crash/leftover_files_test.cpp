@@ -64,9 +64,8 @@ TEST(LeftoverFiles, TheProgramNeverReadsOrTripsOverThem) {
     app.main().Zapisz1Click();
     EXPECT_TRUE(app.main().FormCloseQuery());
 
-    test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("stacja.csv")),
-                                 app.state().tables);
-    EXPECT_EQ(app.state().tables.entities[1][0], test::cp("246| |1A0  |Zakon Maltański"));
+    test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("stacja.csv")), app.tables());
+    EXPECT_EQ(app.tables().entities[1][0], test::cp("246| |1A0  |Zakon Maltański"));
     EXPECT_TRUE(isReadOnly(app.folder.path(kEntityFileName)));
     EXPECT_TRUE(fileExists(app.folder.path(kEntityBackupName)));
     EXPECT_EQ(app.main().settingsFile().readString("Konfiguracja", "Plik", ""),

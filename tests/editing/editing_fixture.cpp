@@ -28,12 +28,12 @@ int EditingProgram::gridRowOf(const std::string& prefix) const {
 }
 
 Row& EditingProgram::entityRow(const std::string& prefix) const {
-    AwardTables& tables = state().tables;
+    AwardTables& held = tables();
     for (int r = 1; r <= kEntityRows; ++r)
-        if (referencePrefix(tables.entities[r][0]) == prefix)
-            return tables.entities[r];
+        if (referencePrefix(held.entities[r][0]) == prefix)
+            return held.entities[r];
     ADD_FAILURE() << "no entity " << prefix;
-    return tables.entities[0];
+    return held.entities[0];
 }
 
 void EditingProgram::pressAndSelect(int row) {

@@ -54,7 +54,7 @@ TEST(EntryDialog, ANewEntryOnACurrentEntityIsStoredEverywhereAndCounted) {
     EXPECT_EQ(app.panel(0), QStringLiteral("Razem:       1/1"));
     EXPECT_EQ(app.panel(3), QStringLiteral("QSL/LoTW:  0/1"));
     EXPECT_EQ(app.modifiedPanel(), QStringLiteral("   Modyfikacja"));
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.station().unsaved());
     EXPECT_EQ(app.summaryPanel(1), QStringLiteral("Do weryfikacji: 1"));
     app.expectCountersAsRecounted();
 }
@@ -137,8 +137,8 @@ TEST(EntryDialog, AZoneViewShowsTheZoneAndStoresIntoTheZoneTable) {
         return d.result();
     });
     app.main().Edycja1Click();
-    EXPECT_EQ(app.state().tables.zones[14][callSlot(2)], "JA1AA");
-    EXPECT_EQ(app.state().tables.zones[14][qsoDateSlot(2)], "2010-10-10");
+    EXPECT_EQ(app.tables().zones[14][callSlot(2)], "JA1AA");
+    EXPECT_EQ(app.tables().zones[14][qsoDateSlot(2)], "2010-10-10");
     EXPECT_EQ(app.main().grid().cache().entry(14)[kCallColumn], "JA1AA");
     EXPECT_EQ(app.panel(2), QStringLiteral("Do weryfikacji:  1/1"));
     app.expectCountersAsRecounted();
@@ -149,10 +149,10 @@ TEST(EntryDialog, VerifyStampsTodayAndRefillsThenTheSlotCannotBeChanged) {
     app.startWithNewStation();
     // Without a QSO date the opening itself marks nothing modified.
     app.putEntry("K", "W1AW", "");
-    app.main().clearModified();
+    app.station().setUnsaved(false);
     app.system.date = QDate(2007, 1, 9);
     app.edit("K", [&app](TForm2& d) {
-        EXPECT_FALSE(app.state().unsavedChanges);
+        EXPECT_FALSE(app.station().unsaved());
         d.MaskEdit2->setText(QStringLiteral("IGNORED"));
         d.Button3Click();
     });
@@ -161,7 +161,7 @@ TEST(EntryDialog, VerifyStampsTodayAndRefillsThenTheSlotCannotBeChanged) {
     EXPECT_EQ(table[callSlot(0)], "W1AW");
     EXPECT_EQ(app.main().grid().model().row(app.gridRowOf("K"))[kVerificationColumn], "2007-01-09");
     EXPECT_EQ(app.panel(1), QStringLiteral("Zweryfikowane:   1/1"));
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.station().unsaved());
 
     app.pressAndSelect(app.gridRowOf("K"));
     app.dialogs.expectMessage(QStringLiteral("Błąd"),
@@ -185,7 +185,7 @@ TEST(EntryDialog, OpeningASlotWithADateMarksItModifiedAndCancelStoresNothing) {
     EditingProgram app;
     app.startWithNewStation();
     app.putEntry("EA", "EA1AA", "2004-04-04", "LoTW");
-    app.main().clearModified();
+    app.station().setUnsaved(false);
     app.edit("EA", [](TForm2& d) {
         EXPECT_TRUE(d.RadioButton2->isChecked());
         EXPECT_EQ(d.dateFieldText(), "2004-04-04");
@@ -195,9 +195,9 @@ TEST(EntryDialog, OpeningASlotWithADateMarksItModifiedAndCancelStoresNothing) {
     EXPECT_EQ(app.entityRow("EA")[callSlot(0)], "EA1AA");
     EXPECT_EQ(app.modifiedPanel(), QStringLiteral("   Modyfikacja"));
 
-    app.main().clearModified();
+    app.station().setUnsaved(false);
     app.edit("ZA", [](TForm2& d) { d.Button2Click(); });
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_FALSE(app.station().unsaved());
 }
 
 TEST(EntryDialog, TheEditedRowStaysInAViewItNoLongerPasses) {

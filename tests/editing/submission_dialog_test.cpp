@@ -25,7 +25,7 @@ TEST(Submission, RefusedWhileChangesAreUnsaved) {
     EditingProgram app;
     app.startWithNewStation();
     app.putEntry("K", "W1AW", "2006-06-06");
-    app.main().markModified();
+    app.station().setUnsaved(true);
     app.dialogs.expectMessage(QStringLiteral("Niezapisane dane"),
                               QStringLiteral("Musisz najpierw zapisać zmiany!"));
     app.main().Wyslij_daneClick();
@@ -37,9 +37,9 @@ TEST(Submission, RefusedWhileChangesAreUnsaved) {
 TEST(Submission, SendOpensTheLinkForRecipientCallsignInUpperCaseAndPath) {
     EditingProgram app;
     app.startWithNewStation(QStringLiteral("sp9xyz"));
-    app.main().clearModified();
-    app.state().callsign = "sp9xyz";
-    app.state().stationPath = app.folder.path(QStringLiteral("moje dane.csv"));
+    app.station().setUnsaved(false);
+    app.station().setCallsign("sp9xyz");
+    app.station().setPath(app.folder.path(QStringLiteral("moje dane.csv")));
     app.main().Wyslij_daneClick();
     TFEmail& dialog = fEmail(app);
     EXPECT_TRUE(dialog.isVisible());
@@ -52,7 +52,7 @@ TEST(Submission, SendOpensTheLinkForRecipientCallsignInUpperCaseAndPath) {
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_EQ(app.system.opened.size(), 1u);
     EXPECT_EQ(app.system.opened[0], mailtoUrl(QStringLiteral("trustee@example.org"),
-                                              QStringLiteral("SP9ABC"), app.state().stationPath));
+                                              QStringLiteral("SP9ABC"), app.station().path()));
 }
 
 TEST(Submission, TheRecipientComesFromTheSettingsAndIsWrittenBackOnlyWhenOpened) {
@@ -60,7 +60,7 @@ TEST(Submission, TheRecipientComesFromTheSettingsAndIsWrittenBackOnlyWhenOpened)
     app.folder.write(QStringLiteral("zefirant.ini"),
                      {"[Konfiguracja]", "E-mail=sprawdzajacy@example.pl"});
     app.startWithNewStation();
-    app.main().clearModified();
+    app.station().setUnsaved(false);
     EXPECT_TRUE(app.main().FormCloseQuery());
     EXPECT_EQ(storedRecipient(app), "sprawdzajacy@example.pl");
 
@@ -76,13 +76,13 @@ TEST(Submission, WithoutAStoredRecipientTheDesignedAddressIsProposedAndWritten) 
     EditingProgram app;
     app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Znak=SP9XYZ"});
     app.startWithNewStation();
-    app.main().clearModified();
+    app.station().setUnsaved(false);
     app.main().Wyslij_daneClick();
     EXPECT_EQ(fEmail(app).Edit1->text(), QStringLiteral("weryfikacja@zefirant.pl"));
 
     EditingProgram fresh; // a first run: no settings file
     fresh.startWithNewStation();
-    fresh.main().clearModified();
+    fresh.station().setUnsaved(false);
     EXPECT_TRUE(fresh.main().FormCloseQuery());
     EXPECT_EQ(storedRecipient(fresh), "weryfikacja@zefirant.pl");
 }

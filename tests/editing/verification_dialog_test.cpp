@@ -50,9 +50,9 @@ TEST(VerificationMarking, OkStampsTheWaitingSlotsAndMarksTheDataModified) {
     app.entityRow("EA")[callSlot(2)] = "EA1AA";
     app.entityRow("ZA")[callSlot(2)] = "ZA1AA";
     app.entityRow("ZA")[verificationSlot(2)] = "2001-01-01";
-    app.state().tables.zones[15][callSlot(0)] = "I1AA";
+    app.tables().zones[15][callSlot(0)] = "I1AA";
     app.main().gridFill();
-    app.main().clearModified();
+    app.station().setUnsaved(false);
     app.system.date = QDate(2008, 11, 7);
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kQuestion, Answer::Yes);
     app.main().Weryfikacjadanych1Click();
@@ -66,8 +66,8 @@ TEST(VerificationMarking, OkStampsTheWaitingSlotsAndMarksTheDataModified) {
     EXPECT_EQ(app.entityRow("SP")[verificationSlot(2)], "2008-11-07");
     EXPECT_EQ(app.entityRow("EA")[verificationSlot(2)], "2008-11-07");
     EXPECT_EQ(app.entityRow("ZA")[verificationSlot(2)], "2001-01-01");
-    EXPECT_EQ(app.state().tables.zones[15][verificationSlot(0)], "2008-11-07");
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_EQ(app.tables().zones[15][verificationSlot(0)], "2008-11-07");
+    EXPECT_TRUE(app.station().unsaved());
     EXPECT_EQ(app.modifiedPanel(), QStringLiteral("Modyfikacja"));
     EXPECT_EQ(app.summaryPanel(1), QStringLiteral("Do weryfikacji: 0"));
 

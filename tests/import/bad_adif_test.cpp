@@ -98,20 +98,20 @@ TEST(BadAdifFile, TheImportTakesWhatItCanPlaceAndASaveWritesASoundFile) {
         app.dialogs.answerUnexpectedMessages(Answer::Ok);
         runImport(app, app.folder.path(QStringLiteral("log.adi")), input);
         test::reportMessages(app.dialogs.messages, "import", input);
-        std::cout << "[ imported ] " << input.name << ": " << filledSlots(app.state().tables)
+        std::cout << "[ imported ] " << input.name << ": " << filledSlots(app.tables())
                   << " band slots filled, error list "
                   << app.folder.readBytes(QStringLiteral("bledy_dxcc.txt")).size() << " bytes\n";
         // Every completed run ends with its own message.
         ASSERT_FALSE(app.dialogs.messages.empty());
         EXPECT_EQ(app.dialogs.messages.back().caption, QStringLiteral("Komunikat"));
-        test::expectStorableTables(app.state().tables);
+        test::expectStorableTables(app.tables());
 
         const QString saved = app.folder.path(QStringLiteral("zapisany.csv"));
         app.dialogs.expectSave(saved);
         app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
         app.main().Zapiszjako1Click();
         test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zapisany.csv")),
-                                     app.state().tables);
+                                     app.tables());
     }
 }
 

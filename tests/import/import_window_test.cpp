@@ -61,15 +61,15 @@ void importFile(TestProgram& app, TForm7& dialog, const QString& path, const QSt
 }
 
 Row& entityRow(TestProgram& app, const std::string& number) {
-    for (Row& row : app.state().tables.entities)
+    for (Row& row : app.tables().entities)
         if (!row[0].empty() && trim(referenceNumber(row[0])) == number)
             return row;
     ADD_FAILURE() << "no entity " << number;
-    return app.state().tables.entities[0];
+    return app.tables().entities[0];
 }
 
 Row& zoneRow(TestProgram& app, int zone) {
-    return app.state().tables.zones[static_cast<std::size_t>(zone)];
+    return app.tables().zones[static_cast<std::size_t>(zone)];
 }
 
 // Cells of the grid row showing the entity with this prefix.
@@ -113,7 +113,7 @@ TEST(ImportWindow, ARunFillsTheTablesAndBringsBothWindowsUpToDate) {
     app.startWithNewStation();
     const QString path = app.folder.path("log.adi");
     app.folder.writeBytes("log.adi", adifFile({usa80(), albania20Lotw()}, "\r\n"));
-    ASSERT_FALSE(app.state().unsavedChanges);
+    ASSERT_FALSE(app.station().unsaved());
 
     openImport(app, [&](TForm7& dialog) { importFile(app, dialog, path, kDone); });
 
@@ -128,7 +128,7 @@ TEST(ImportWindow, ARunFillsTheTablesAndBringsBothWindowsUpToDate) {
     EXPECT_EQ(test::slot(zoneRow(app, 15), test::k20),
               (std::vector<std::string>{"ZA1A", "2019-07-04", "LoTW", ""}));
 
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.station().unsaved());
     EXPECT_EQ(statePanel(app), QStringLiteral("Modyfikacja"));
     // Summary: 80 m row (1) and 20 m row (3): one zone (15 points) and one entity each.
     for (int bandRow : {1, 3}) {
@@ -177,7 +177,7 @@ TEST(ImportWindow, RefusesAMissingFileNameAndChangesNothing) {
     ASSERT_EQ(app.dialogs.messages.size(), 5U);
     for (std::size_t m = 2; m < 5; ++m)
         EXPECT_EQ(app.dialogs.messages[m].icon, Icon::Error);
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_FALSE(app.station().unsaved());
     EXPECT_EQ(statePanel(app), QString());
     EXPECT_EQ(importDialog(app).result(), QDialog::Rejected);
 }
@@ -203,7 +203,7 @@ TEST(ImportWindow, UnplaceableRecordsAreListedAndTheLongMessageShown) {
     EXPECT_EQ(app.folder.readUtf8Lines("bledy_dxcc.txt"),
               (std::vector<std::string>{test::utf8(fromQt(errorListHeader())), entry, entry}));
     EXPECT_EQ(entityRow(app, "291")[callSlot(test::k80)], "K1ABC");
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.station().unsaved());
 }
 
 TEST(ImportWindow, TheChoicesAndTheFileStayFromOneOpeningToTheNext) {
@@ -223,7 +223,7 @@ TEST(ImportWindow, TheChoicesAndTheFileStayFromOneOpeningToTheNext) {
         shown.Button3Click();
     });
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_FALSE(app.station().unsaved());
 
     // The source "LoTW" makes a card-confirmed record a LoTW one.
     openImport(app, [&](TForm7& shown) {
@@ -321,14 +321,14 @@ TEST(ImportWindow, AnErrorListThatCannotBeWrittenStopsTheRun) {
 TEST(ImportWindow, NewRunsFirstWhenNoDataIsLoaded) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    ASSERT_FALSE(stationDataLoaded(app.state().tables));
+    ASSERT_FALSE(stationDataLoaded(app.tables()));
     app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
                             QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
     openImport(app, [&](TForm7& dialog) {
-        EXPECT_TRUE(stationDataLoaded(app.state().tables));
+        EXPECT_TRUE(stationDataLoaded(app.tables()));
         dialog.Button3Click();
     });
-    EXPECT_EQ(app.state().callsign, "SP9XYZ");
+    EXPECT_EQ(app.station().callsign(), "SP9XYZ");
 }
 
 TEST(ImportWindow, NothingOpensWhenNewCannotBuildTheTables) {

@@ -135,12 +135,12 @@ TEST(BadSettingsFile, StartUpReadsWhatItCanAndTheFilesWrittenAfterAreSound) {
 
         clock.restart();
         app.main().Wyslij_daneClick();
-        if (stationDataLoaded(app.state().tables)) {
+        if (stationDataLoaded(app.tables())) {
             app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
             app.main().Zapisz1Click();
             QFile saved(station);
             ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-            test::expectSoundStationFile(saved.readAll().toStdString(), app.state().tables);
+            test::expectSoundStationFile(saved.readAll().toStdString(), app.tables());
         }
         EXPECT_TRUE(app.main().FormCloseQuery());
         test::expectQuick(clock.elapsed(), "submission, save and close", input);
@@ -149,8 +149,8 @@ TEST(BadSettingsFile, StartUpReadsWhatItCanAndTheFilesWrittenAfterAreSound) {
         // What the close wrote reads back as the values the program held.
         const ProfileFile ini = app.main().settingsFile();
         const Settings read = readSettings(ini, Settings{});
-        EXPECT_EQ(read.callsign, app.state().callsign);
-        EXPECT_EQ(read.stationPath, app.state().stationPath);
+        EXPECT_EQ(read.callsign, app.station().callsign());
+        EXPECT_EQ(read.stationPath, app.station().path());
         EXPECT_EQ(ini.readString("Konfiguracja", "E-mail", "?"),
                   app.context().forms.fEmail->recipientForSettings(ini));
     }

@@ -74,7 +74,7 @@ void paint(TestProgram& app) {
 
 // Save as to a fresh name; afterwards the file must be sound.
 void saveAsAndCheck(TestProgram& app, const test::BadInput& input) {
-    if (!stationDataLoaded(app.state().tables))
+    if (!stationDataLoaded(app.tables()))
         return; // Save as does nothing without data
     const QString saved = app.folder.path(QStringLiteral("zapisany.csv"));
     QFile::remove(saved);
@@ -85,7 +85,7 @@ void saveAsAndCheck(TestProgram& app, const test::BadInput& input) {
     app.main().Zapiszjako1Click();
     test::expectQuick(clock.elapsed(), "Save as", input);
     test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zapisany.csv")),
-                                 app.state().tables);
+                                 app.tables());
 }
 
 TEST(BadStationFile, OpenLoadsWhatItCanAndASaveWritesASoundFile) {
@@ -103,7 +103,7 @@ TEST(BadStationFile, OpenLoadsWhatItCanAndASaveWritesASoundFile) {
         paint(app);
         test::expectQuick(clock.elapsed(), "Open", input);
         test::reportMessages(app.dialogs.messages, "Open", input);
-        test::expectStorableTables(app.state().tables);
+        test::expectStorableTables(app.tables());
         saveAsAndCheck(app, input);
     }
 }
@@ -124,15 +124,14 @@ TEST(BadStationFile, StartUpLoadsWhatItCanAndSaveRewritesTheFileSoundly) {
         paint(app);
         test::expectQuick(clock.elapsed(), "start-up load", input);
         test::reportMessages(app.dialogs.messages, "start-up load", input);
-        test::expectStorableTables(app.state().tables);
-        if (!stationDataLoaded(app.state().tables))
+        test::expectStorableTables(app.tables());
+        if (!stationDataLoaded(app.tables()))
             continue; // nothing to save: Save does nothing
         app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
         clock.restart();
         app.main().Zapisz1Click();
         test::expectQuick(clock.elapsed(), "Save", input);
-        test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zly.csv")),
-                                     app.state().tables);
+        test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zly.csv")), app.tables());
     }
 }
 
@@ -141,8 +140,8 @@ TEST(BadStationFile, StartUpLoadsWhatItCanAndSaveRewritesTheFileSoundly) {
 TEST(BadStationFile, AHugeFieldCostsARepaintNoMoreThanAShortOne) {
     TestProgram app;
     app.startWithNewStation();
-    app.state().tables.entities[1][0] += std::string(test::kLongLineBytes, 'n');
-    app.state().tables.entities[2][callSlot(0)] = std::string(test::kLongLineBytes, 'C');
+    app.tables().entities[1][0] += std::string(test::kLongLineBytes, 'n');
+    app.tables().entities[2][callSlot(0)] = std::string(test::kLongLineBytes, 'C');
     app.main().gridFill();
     app.main().show();
     QElapsedTimer clock;

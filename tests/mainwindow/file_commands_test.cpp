@@ -36,16 +36,16 @@ const QString kOverwrite = QStringLiteral("Plik o tej nazwie już istnieje!\nZas
 TEST(FileCommands, SaveAsAppendsCsvAndWritesTheFileByteForByte) {
     TestProgram app;
     app.startWithNewStation(QStringLiteral("sp9xyz"));
-    app.state().tables.entities[4][callSlot(2)] = "W1AW"; // row 4 is K in prefix order
-    app.state().tables.entities[4][qsoDateSlot(2)] = "2024-05-01";
-    app.state().tables.entities[4][confirmationSlot(2)] = "QSL";
+    app.tables().entities[4][callSlot(2)] = "W1AW"; // row 4 is K in prefix order
+    app.tables().entities[4][qsoDateSlot(2)] = "2024-05-01";
+    app.tables().entities[4][confirmationSlot(2)] = "QSL";
     app.dialogs.expectSave(app.folder.path(QStringLiteral("stacja")));
     expectSaved(app);
     app.main().Zapiszjako1Click();
     EXPECT_EQ(app.dialogs.lastFileFilter, QStringLiteral("Pliki CSV |*.csv|Wszystkie pliki|*.*"));
-    EXPECT_EQ(app.state().stationPath, app.folder.path(QStringLiteral("stacja.csv")));
-    EXPECT_EQ(app.main().StatusBar2->toolTip(), app.state().stationPath);
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_EQ(app.station().path(), app.folder.path(QStringLiteral("stacja.csv")));
+    EXPECT_EQ(app.main().StatusBar2->toolTip(), app.station().path());
+    EXPECT_FALSE(app.station().unsaved());
 
     const std::string bytes = app.folder.readBytes(QStringLiteral("stacja.csv"));
     EXPECT_TRUE(bytes.starts_with("SP9XYZ  08.12.2026;Call-80m;"));
@@ -66,13 +66,13 @@ TEST(FileCommands, DeclinedOverwriteKeepsThePreviousPath) {
     app.dialogs.expectSave(std::nullopt); // Save as starts anew; the user gives up
     app.main().Zapiszjako1Click();
     EXPECT_EQ(app.dialogs.lastFileInitial, app.folder.path(QStringLiteral("inna.csv")));
-    EXPECT_TRUE(app.state().stationPath.isEmpty());
+    EXPECT_TRUE(app.station().path().isEmpty());
     EXPECT_EQ(app.folder.readBytes(QStringLiteral("inna.csv")), "keep");
 
     app.dialogs.expectSave(app.folder.path(QStringLiteral("inna.csv")));
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kOverwrite, Answer::Cancel);
     app.main().Zapiszjako1Click();
-    EXPECT_TRUE(app.state().stationPath.isEmpty());
+    EXPECT_TRUE(app.station().path().isEmpty());
 }
 
 TEST(FileCommands, SaveOnAReadOnlyFile) {
@@ -91,12 +91,12 @@ TEST(FileCommands, SaveOnAReadOnlyFile) {
     EXPECT_EQ(app.dialogs.lastFileInitial, path);
 
     // Yes: the attribute goes and the file is written.
-    app.main().markModified();
+    app.station().setUnsaved(true);
     app.dialogs.expectMessage(QStringLiteral("Błąd"), readOnlyQuestion(path), Answer::Yes);
     expectSaved(app);
     app.main().Zapisz1Click();
     EXPECT_FALSE(isReadOnly(path));
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_FALSE(app.station().unsaved());
     EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
 }
 
@@ -112,17 +112,17 @@ TEST(FileCommands, CtrlSSavesQuietlyAndNeverWithoutData) {
     app.dialogs.expectSave(path); // no path yet: Save as
     expectSaved(app);
     app.main().StringGrid1KeyDown(Qt::Key_S, Qt::ControlModifier);
-    app.main().markModified();
+    app.station().setUnsaved(true);
     app.main().StringGrid1KeyDown(Qt::Key_S, Qt::ControlModifier); // no message now
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_FALSE(app.station().unsaved());
     EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
 }
 
 // A call entered and not saved, and New's question about it answered.
 void startWithUnsavedCallAndNewsQuestion(TestProgram& app, Answer answer) {
     app.startWithNewStation();
-    app.state().tables.entities[1][callSlot(0)] = "X1X";
-    app.main().markModified();
+    app.tables().entities[1][callSlot(0)] = "X1X";
+    app.station().setUnsaved(true);
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
                               QStringLiteral("Dotychczasowe dane nie zostały zapisane!\nZapisać?"),
                               answer);
@@ -132,8 +132,8 @@ TEST(FileCommands, NewWithUnsavedChangesCancelledChangesNothing) {
     TestProgram app;
     startWithUnsavedCallAndNewsQuestion(app, Answer::Cancel);
     app.main().Nowy1Click();
-    EXPECT_EQ(app.state().tables.entities[1][callSlot(0)], "X1X");
-    EXPECT_EQ(app.state().callsign, "SP9XYZ");
+    EXPECT_EQ(app.tables().entities[1][callSlot(0)], "X1X");
+    EXPECT_EQ(app.station().callsign(), "SP9XYZ");
 }
 
 // Yes to the question and then no file name: the data must not be replaced.
@@ -142,8 +142,8 @@ TEST(FileCommands, NewStopsWhenTheWantedSaveDidNotHappen) {
     startWithUnsavedCallAndNewsQuestion(app, Answer::Yes);
     app.dialogs.expectSave(std::nullopt);
     app.main().Nowy1Click();
-    EXPECT_EQ(app.state().tables.entities[1][callSlot(0)], "X1X");
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_EQ(app.tables().entities[1][callSlot(0)], "X1X");
+    EXPECT_TRUE(app.station().unsaved());
 }
 
 TEST(FileCommands, NewWithoutZoneFileKeepsEntitiesAndStops) {
@@ -155,8 +155,8 @@ TEST(FileCommands, NewWithoutZoneFileKeepsEntitiesAndStops) {
     app.dialogs.expectMessage(QStringLiteral("Błąd"), missingReferenceFileMessage(app.folder.path(
                                                           QStringLiteral("zefirant_zones.mtb"))));
     app.main().Nowy1Click();
-    EXPECT_TRUE(stationDataLoaded(app.state().tables));
-    EXPECT_FALSE(isOccupied(app.state().tables.zones[1]));
+    EXPECT_TRUE(stationDataLoaded(app.tables()));
+    EXPECT_FALSE(isOccupied(app.tables().zones[1]));
 }
 
 // A station file written from the tables, with the given entity lines.
@@ -185,14 +185,14 @@ TEST(FileCommands, OpenReconcilesMissingAndDifferingEntities) {
     app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
                             QStringLiteral("Podaj swój znak:"), QStringLiteral("sp9xyz"));
     app.main().Otwrz1Click();
-    EXPECT_EQ(app.state().callsign, "SP9XYZ");
+    EXPECT_EQ(app.station().callsign(), "SP9XYZ");
     EXPECT_EQ(app.main().windowTitle(), QStringLiteral("Aktualizacja podmiotów - pasmo 80M"));
     EXPECT_EQ(app.dialogs.lastFileFilter, QStringLiteral("Pliki CSV |*.CSV|Wszystkie pliki|*.*"));
-    const AwardTables& t = app.state().tables;
+    const AwardTables& t = app.tables();
     EXPECT_EQ(t.entities[1][0], reference[0]); // moved back to the front with its slots
     EXPECT_EQ(t.entities[1][callSlot(1)], "DL1AA");
     EXPECT_EQ(lastOccupiedEntityRow(t), static_cast<int>(reference.size()));
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.station().unsaved());
     EXPECT_EQ(app.main().StatusBar2->panelText(1), QStringLiteral("Modyfikacja"));
 }
 
@@ -209,8 +209,8 @@ TEST(FileCommands, AnsweringNoTwiceLeavesTheFlagAsItWas) {
     app.dialogs.expectMessage(QStringLiteral("Uwaga"),
                               differingQuestion({{reference[0], oldMalta}}), Answer::No);
     app.main().Otwrz1Click();
-    EXPECT_EQ(app.state().tables.entities[1][0], oldMalta);
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_EQ(app.tables().entities[1][0], oldMalta);
+    EXPECT_FALSE(app.station().unsaved());
     EXPECT_TRUE(app.main().ComboBox1->isEnabled());
 }
 
@@ -223,25 +223,25 @@ TEST(FileCommands, OpenOfAMissingFileKeepsTheChosenPath) {
                               QStringLiteral("Plik \"") + path +
                                   QStringLiteral("\" nie został znaleziony!"));
     app.main().Otwrz1Click();
-    EXPECT_EQ(app.state().stationPath, path);
-    EXPECT_FALSE(stationDataLoaded(app.state().tables));
+    EXPECT_EQ(app.station().path(), path);
+    EXPECT_FALSE(stationDataLoaded(app.tables()));
 }
 
 TEST(FileCommands, SaveThenOpenGivesTheSameTables) {
     TestProgram app;
     app.startWithNewStation();
-    app.state().tables.entities[2][callSlot(4)] = "W2XX";
-    app.state().tables.zones[5][verificationSlot(0)] = "2025-01-01";
+    app.tables().entities[2][callSlot(4)] = "W2XX";
+    app.tables().zones[5][verificationSlot(0)] = "2025-01-01";
     const QString path = app.folder.path(QStringLiteral("r.csv"));
     app.dialogs.expectSave(path);
     expectSaved(app);
     app.main().Zapiszjako1Click();
-    const AwardTables saved = app.state().tables;
-    app.state().tables.clear();
+    const AwardTables saved = app.tables();
+    app.tables().clear();
     app.dialogs.expectOpen(path);
     app.main().Otwrz1Click();
-    EXPECT_EQ(app.state().tables.entities, saved.entities);
-    EXPECT_EQ(app.state().tables.zones, saved.zones);
+    EXPECT_EQ(app.tables().entities, saved.entities);
+    EXPECT_EQ(app.tables().zones, saved.zones);
 }
 
 // A scheduled batch import may change the file while the window holds what

@@ -102,13 +102,13 @@ TEST(GridFill, StationCallsignQuestion) {
     EXPECT_TRUE(stationCallsignQuestionNeeded("", cache));
     EXPECT_FALSE(stationCallsignQuestionNeeded("SP9X", cache));
 
-    AppState state;
-    EXPECT_EQ(acceptStationCallsign(state), "Zestawienie Podmiotów DXCC"); // cancelled
-    EXPECT_FALSE(state.unsavedChanges);
-    state.callsign = "sp9xyz";
-    EXPECT_EQ(acceptStationCallsign(state), "Zestawienie Podmiotów DXCC dla stacji SP9XYZ");
-    EXPECT_EQ(state.callsign, "SP9XYZ");
-    EXPECT_TRUE(state.unsavedChanges);
+    Station station;
+    EXPECT_EQ(acceptStationCallsign(station), "Zestawienie Podmiotów DXCC"); // cancelled
+    EXPECT_FALSE(station.unsaved());
+    station.setCallsign("sp9xyz");
+    EXPECT_EQ(acceptStationCallsign(station), "Zestawienie Podmiotów DXCC dla stacji SP9XYZ");
+    EXPECT_EQ(station.callsign(), "SP9XYZ");
+    EXPECT_TRUE(station.unsaved());
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST(MainWindow, SelectorSetsTheCaptionAndTheBand) {
     TestProgram app;
     app.startWithNewStation();
     TForm1& m = app.main();
-    app.state().tables.zones[15][callSlot(3)] = "JA1AA";
+    app.tables().zones[15][callSlot(3)] = "JA1AA";
     selectView(m, 8);
     EXPECT_EQ(m.windowTitle(), QStringLiteral("Aktualizacja stref - pasmo 15M"));
     EXPECT_EQ(m.grid().model().rowCount(), 41);
@@ -99,7 +99,7 @@ TEST(MainWindow, FirstCloseWritesTheSettingsAndEnds) {
 TEST(MainWindow, CancelledCloseHasWrittenTheSettingsAlready) {
     TestProgram app;
     app.startWithNewStation();
-    app.main().markModified();
+    app.station().setUnsaved(true);
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
                               QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
                               Answer::Cancel);
@@ -112,7 +112,7 @@ TEST(MainWindow, CancelledCloseHasWrittenTheSettingsAlready) {
 TEST(MainWindow, CloseStaysOpenWhenTheWantedSaveDidNotHappen) {
     TestProgram app;
     app.startWithNewStation();
-    app.main().markModified();
+    app.station().setUnsaved(true);
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
                               QStringLiteral("Dane nie zostały zapisane!\nZapisać?"), Answer::Yes);
     app.dialogs.expectSave(std::nullopt);
@@ -136,7 +136,7 @@ TEST(MainWindow, ReadOnlySettingsFileKeepsTheWindowOpen) {
 TEST(MainWindow, SettingsNameTheLastFileWhichIsLoadedAtStart) {
     TestProgram first;
     first.startWithNewStation();
-    first.state().tables.entities[2][callSlot(0)] = "K1ABC";
+    first.tables().entities[2][callSlot(0)] = "K1ABC";
     first.dialogs.expectSave(first.folder.path(QStringLiteral("stacja.csv")));
     first.dialogs.expectMessage(QStringLiteral("Informacja"),
                                 QStringLiteral("Dane zostały zapisane."));
@@ -150,9 +150,9 @@ TEST(MainWindow, SettingsNameTheLastFileWhichIsLoadedAtStart) {
         second.folder.writeBytes(name, first.folder.readBytes(name));
     // The settings name the first folder's file, which is where it stays.
     ASSERT_TRUE(second.start());
-    EXPECT_EQ(second.state().stationPath, first.folder.path(QStringLiteral("stacja.csv")));
-    EXPECT_EQ(second.state().callsign, "SP9XYZ");
-    EXPECT_EQ(second.state().tables.entities[2][callSlot(0)], "K1ABC");
+    EXPECT_EQ(second.station().path(), first.folder.path(QStringLiteral("stacja.csv")));
+    EXPECT_EQ(second.station().callsign(), "SP9XYZ");
+    EXPECT_EQ(second.tables().entities[2][callSlot(0)], "K1ABC");
     EXPECT_EQ(second.main().windowTitle(), QStringLiteral("Zestawienie podmiotów - pasmo 80M"));
     EXPECT_TRUE(second.main().ComboBox1->isEnabled());
 }
@@ -162,30 +162,35 @@ TEST(MainWindow, SettingsNamingAMissingFileShowThePathAndLoadNothing) {
     app.folder.write(QStringLiteral("zefirant.ini"),
                      {"[Konfiguracja]", "Plik=" + app.folder.path("gone.csv").toStdString()});
     ASSERT_TRUE(app.start());
-    EXPECT_FALSE(stationDataLoaded(app.state().tables));
+    EXPECT_FALSE(stationDataLoaded(app.tables()));
     EXPECT_EQ(app.main().StatusBar2->toolTip(), app.folder.path(QStringLiteral("gone.csv")));
 }
 
-TEST(MainWindow, ParameterModeTakesTheCallsignFromTheNameAndKeepsPlik) {
-    TestProgram app;
-    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Plik=/home/mine.csv"});
-    AwardTables t;
-    t.entities[1][0] = test::referenceLine(246, false, "1A0", "Military Order of Malta");
-    app.folder.write(QStringLiteral("SP9ABC_2026.csv"), stationFileLines(t, "x", "d"));
-    const QString parameter = app.folder.path(QStringLiteral("SP9ABC_2026.csv"));
-    ASSERT_TRUE(app.start(parameter));
-    // The reconciliation asks about the entities the file lacks.
-    auto missing = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
-    std::erase(missing, t.entities[1][0]);
-    app.dialogs.expectMessage(QStringLiteral("Uwaga"), missingQuestion(missing), Answer::No);
-    app.main().FormActivate();
-    EXPECT_EQ(app.state().callsign, "SP9AB"); // the last 10 characters go, then the folder
-    EXPECT_EQ(app.state().stationPath, parameter);
-    app.main().FormActivate(); // no second load
-    EXPECT_TRUE(app.main().FormCloseQuery());
-    const ProfileFile ini(app.folder.path(QStringLiteral("zefirant.ini")));
-    EXPECT_EQ(ini.readString("Konfiguracja", "Plik", ""), "/home/mine.csv");
-    EXPECT_EQ(ini.readString("Konfiguracja", "Znak", ""), "SP9AB");
+// The file's header names its station; the file name only when it does not.
+TEST(MainWindow, ParameterModeTakesTheCallsignFromTheHeaderOrTheNameAndKeepsPlik) {
+    for (const std::string& inHeader : {std::string("sp9xyz"), std::string()}) {
+        const std::string expected = inHeader.empty() ? "SP9AB" : "SP9XYZ";
+        TestProgram app;
+        app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Plik=/home/mine.csv"});
+        AwardTables t;
+        t.entities[1][0] = test::referenceLine(246, false, "1A0", "Military Order of Malta");
+        app.folder.write(QStringLiteral("SP9ABC_2026.csv"), stationFileLines(t, inHeader, "d"));
+        const QString parameter = app.folder.path(QStringLiteral("SP9ABC_2026.csv"));
+        ASSERT_TRUE(app.start(parameter));
+        // The reconciliation asks about the entities the file lacks.
+        auto missing = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+        std::erase(missing, t.entities[1][0]);
+        app.dialogs.expectMessage(QStringLiteral("Uwaga"), missingQuestion(missing), Answer::No);
+        app.main().FormActivate();
+        // By the name: the last 10 characters go, then the folder.
+        EXPECT_EQ(app.station().callsign(), expected);
+        EXPECT_EQ(app.station().path(), parameter);
+        app.main().FormActivate(); // no second load
+        EXPECT_TRUE(app.main().FormCloseQuery());
+        const ProfileFile ini(app.folder.path(QStringLiteral("zefirant.ini")));
+        EXPECT_EQ(ini.readString("Konfiguracja", "Plik", ""), "/home/mine.csv");
+        EXPECT_EQ(ini.readString("Konfiguracja", "Znak", ""), expected);
+    }
 }
 
 } // namespace

@@ -67,7 +67,7 @@ std::vector<test::BadInput> badZoneFiles() {
 
 // Save as to a fresh name; the file written must be sound.
 void saveAsAndCheck(TestProgram& app) {
-    if (!stationDataLoaded(app.state().tables))
+    if (!stationDataLoaded(app.tables()))
         return;
     const QString saved = app.folder.path(QStringLiteral("zapisany.csv"));
     QFile::remove(saved);
@@ -75,7 +75,7 @@ void saveAsAndCheck(TestProgram& app) {
     app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
     app.main().Zapiszjako1Click();
     test::expectSoundStationFile(app.folder.readBytes(QStringLiteral("zapisany.csv")),
-                                 app.state().tables);
+                                 app.tables());
 }
 
 void runNew(TestProgram& app, const test::BadInput& input, const std::string& what) {
@@ -98,7 +98,7 @@ TEST(BadReferenceFiles, NewTakesWhatTheEntityFileHolds) {
         app.folder.writeBytes(kEntityFileName, input.bytes);
         app.dialogs.answerUnexpectedMessages(Answer::Ok);
         runNew(app, input, "New, entity file");
-        test::expectStorableTables(app.state().tables);
+        test::expectStorableTables(app.tables());
         saveAsAndCheck(app);
     }
 }
@@ -110,8 +110,8 @@ TEST(BadReferenceFiles, NewTakesWhatTheZoneFileHolds) {
         ASSERT_TRUE(app.start());
         app.folder.writeBytes(kZoneFileName, input.bytes);
         runNew(app, input, "New, zone file");
-        EXPECT_TRUE(stationDataLoaded(app.state().tables));
-        test::expectStorableTables(app.state().tables);
+        EXPECT_TRUE(stationDataLoaded(app.tables()));
+        test::expectStorableTables(app.tables());
         saveAsAndCheck(app);
     }
 }
@@ -121,7 +121,7 @@ TEST(BadReferenceFiles, TheReconciliationTakesWhatTheEntityFileHolds) {
         SCOPED_TRACE(input.name);
         TestProgram app;
         app.startWithNewStation();
-        app.state().tables.entities[3][callSlot(2)] = "W1AW";
+        app.tables().entities[3][callSlot(2)] = "W1AW";
         const QString station = app.folder.path(QStringLiteral("stacja.csv"));
         app.dialogs.expectSave(station);
         app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
@@ -138,7 +138,7 @@ TEST(BadReferenceFiles, TheReconciliationTakesWhatTheEntityFileHolds) {
         app.main().grab();
         test::expectQuick(clock.elapsed(), "reconciliation", input);
         test::reportMessages(app.dialogs.messages, "reconciliation", input);
-        test::expectStorableTables(app.state().tables);
+        test::expectStorableTables(app.tables());
         saveAsAndCheck(app);
     }
 }
@@ -178,7 +178,7 @@ TEST(BadReferenceFiles, TheEntityEditorEditsAndAddsWhatTheFileHolds) {
         test::expectQuick(clock.elapsed(), "entity editor, 6 saves", input,
                           2 * test::badInputBudget());
         test::reportMessages(app.dialogs.messages, "entity editor", input);
-        test::expectStorableTables(app.state().tables);
+        test::expectStorableTables(app.tables());
         saveAsAndCheck(app);
     }
 }
@@ -229,7 +229,7 @@ TEST(BadReferenceFiles, PastedLineBreaksNeverReachTheFiles) {
     EXPECT_EQ(fileLines.size(), test::sampleEntityFileLines().size() + 1);
     for (const auto& line : fileLines)
         EXPECT_EQ(line.size(), 37u) << line;
-    test::expectStorableTables(app.state().tables);
+    test::expectStorableTables(app.tables());
     saveAsAndCheck(app);
 }
 

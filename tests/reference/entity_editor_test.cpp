@@ -42,7 +42,7 @@ protected:
         return *app.context().forms.fPodmioty;
     }
     TFPodmioty& editor() const { return *app.context().forms.fPodmioty; }
-    Row& row(int r) const { return app.state().tables.entities[r]; }
+    Row& row(int r) const { return app.tables().entities[r]; }
     std::string file() const { return app.folder.readBytes(kEntityFileName); }
     std::vector<std::string> fileLines() const { return app.folder.readUtf8Lines(kEntityFileName); }
 
@@ -146,7 +146,7 @@ TEST_F(EntityEditor, NewEntityIsAddedToFileTableAndDisplay) {
     EXPECT_TRUE(dialog.Edit1->text().isEmpty() && dialog.Edit3->text().isEmpty());
     EXPECT_FALSE(dialog.newEntityMode());
     EXPECT_TRUE(dialog.Edit1->isReadOnly());
-    EXPECT_TRUE(app.state().unsavedChanges);
+    EXPECT_TRUE(app.station().unsaved());
     EXPECT_EQ(app.main().grid().model().rowCount(), 8); // the head row and seven entities
 }
 
@@ -256,27 +256,27 @@ TEST_F(EntityEditor, RefusedSavesChangeNothing) {
     // A full table takes no new entity: nothing is pushed out.
     for (int r = 7; r <= kEntityRows; ++r)
         row(r)[0] = referenceLine(500 + r, false, "ZZZ", "Filler");
-    const auto tablesBefore = app.state().tables.entities;
+    const auto tablesBefore = app.tables().entities;
     type(dialog.Edit1, QStringLiteral("5"));
     app.dialogs.expectMessage(kError, QStringLiteral("Baza podmiotów jest pełna (500 podmiotów)!\n"
                                                      "Nowego podmiotu nie można dodać."));
     EXPECT_FALSE(dialog.Button4Click());
-    EXPECT_EQ(app.state().tables.entities, tablesBefore);
+    EXPECT_EQ(app.tables().entities, tablesBefore);
     EXPECT_EQ(file(), before);
     EXPECT_EQ(dialog.Edit3->text(), QStringLiteral("Military Order of Malta"));
     EXPECT_EQ(dialog.ListBox1->count(), 6);
 }
 
 TEST_F(EntityEditor, EntityWithoutRowChangesTheFileOnly) {
-    removeEntityRow(app.state().tables, 5); // SP, declined at the reconciliation
+    removeEntityRow(app.tables(), 5); // SP, declined at the reconciliation
     row(5)[callSlot(0)] = "ZA1A";
-    const auto tablesBefore = app.state().tables.entities;
+    const auto tablesBefore = app.tables().entities;
     TFPodmioty& dialog = open();
     choose(4);
     type(dialog.Edit2, QStringLiteral("AAA"));
     ASSERT_TRUE(save(kModified));
     EXPECT_EQ(fileLines()[2], entityFileLine(269, false, "AAA", "Poland"));
-    EXPECT_EQ(app.state().tables.entities, tablesBefore);
+    EXPECT_EQ(app.tables().entities, tablesBefore);
 }
 
 TEST_F(EntityEditor, ClosingAsksOnlyAboutTypedChanges) {
@@ -323,7 +323,7 @@ TEST_F(EntityEditor, ClosingAsksOnlyAboutTypedChanges) {
 
 TEST_F(EntityEditor, FailedWriteLeavesListFileAndTableAlike) {
     TFPodmioty& dialog = open();
-    const auto tablesBefore = app.state().tables.entities;
+    const auto tablesBefore = app.tables().entities;
     const auto linesBefore = dialog.workingLines();
     // A folder in the file's place makes the write fail.
     QFile::remove(app.folder.path(kEntityFileName));
@@ -332,8 +332,8 @@ TEST_F(EntityEditor, FailedWriteLeavesListFileAndTableAlike) {
     type(dialog.Edit3, QStringLiteral("Hiszpania"));
     EXPECT_THROW(dialog.Button4Click(), FileError);
     EXPECT_EQ(dialog.workingLines(), linesBefore);
-    EXPECT_EQ(app.state().tables.entities, tablesBefore);
-    EXPECT_FALSE(app.state().unsavedChanges);
+    EXPECT_EQ(app.tables().entities, tablesBefore);
+    EXPECT_FALSE(app.station().unsaved());
 }
 
 } // namespace

@@ -67,7 +67,7 @@ QString q(const std::string& cp1250) {
 struct PrintFixture {
     PrintFixture() {
         app.startWithNewStation(QStringLiteral("SP9XYZ"));
-        AwardTables& t = app.state().tables;
+        AwardTables& t = app.tables();
         for (int r = 1; r <= kEntityRows; ++r)
             if (t.entities[r][0].find("Poland") != std::string::npos)
                 poland = r;
@@ -110,7 +110,7 @@ TEST(SummaryPrintout, BothPagesReachTheChosenPdfFile) {
     PAGES_OR_SKIP(pages, f.pdf);
     ASSERT_EQ(pages.size(), 2);
 
-    const QString polandLine = q(entityPrintLine(f.app.state().tables.entities[f.poland]));
+    const QString polandLine = q(entityPrintLine(f.app.tables().entities[f.poland]));
     EXPECT_TRUE(polandLine.endsWith(QStringLiteral("|v| |c| | |")));
     EXPECT_TRUE(polandLine.contains(QStringLiteral("|269| |SP |Poland |")));
     for (const QString& page : pages) {
@@ -125,7 +125,7 @@ TEST(SummaryPrintout, BothPagesReachTheChosenPdfFile) {
     EXPECT_EQ(pages[0].count(QStringLiteral("|ADI|")), 3);
     EXPECT_FALSE(pages[0].contains(QStringLiteral("CQZ")));
 
-    const QString zone12 = q(zonePrintLine(f.app.state().tables.zones[12]));
+    const QString zone12 = q(zonePrintLine(f.app.tables().zones[12]));
     EXPECT_TRUE(zone12.startsWith(QStringLiteral("| 12 |P12")));
     EXPECT_TRUE(zone12.endsWith(QStringLiteral("| | | | |c|")));
     EXPECT_TRUE(pages[1].contains(zone12)) << pages[1].toStdString();
@@ -156,8 +156,8 @@ TEST(SummaryPrintout, CallsignAnswerIsUpperCasedAndCancelKeepsTheOldOne) {
         f.expectSent();
         f.app.main().Wydrukpodmiotw1Click();
         EXPECT_EQ(f.app.dialogs.lastInputInitial, QStringLiteral("SP9XYZ"));
-        EXPECT_EQ(f.app.state().callsign, "SP5ABC");
-        EXPECT_FALSE(f.app.state().unsavedChanges);
+        EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
+        EXPECT_FALSE(f.app.station().unsaved());
         PAGES_OR_SKIP(pages, f.pdf);
         EXPECT_TRUE(pages[0].contains(QStringLiteral("SP5ABC")));
         EXPECT_FALSE(pages[0].contains(QStringLiteral("sp5abc")));
@@ -167,7 +167,7 @@ TEST(SummaryPrintout, CallsignAnswerIsUpperCasedAndCancelKeepsTheOldOne) {
         f.expectPdf(std::nullopt);
         f.expectSent();
         f.app.main().Wydrukpodmiotw1Click();
-        EXPECT_EQ(f.app.state().callsign, "SP9XYZ");
+        EXPECT_EQ(f.app.station().callsign(), "SP9XYZ");
         PAGES_OR_SKIP(pages, f.pdf);
         ASSERT_EQ(pages.size(), 2);
         EXPECT_TRUE(pages[1].contains(QStringLiteral("SP9XYZ")));
@@ -182,7 +182,7 @@ TEST(SummaryPrintout, LandscapeIsRefusedAndNothingPrinted) {
     f.app.main().Wydrukpodmiotw1Click();
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
     EXPECT_FALSE(QFile::exists(f.pdf));
-    EXPECT_EQ(f.app.state().callsign, "SP5ABC"); // the answer stays in force
+    EXPECT_EQ(f.app.station().callsign(), "SP5ABC"); // the answer stays in force
 }
 
 TEST(SummaryPrintout, NothingWithoutDataOrAfterTheDialogIsCancelled) {
@@ -195,7 +195,7 @@ TEST(SummaryPrintout, NothingWithoutDataOrAfterTheDialogIsCancelled) {
                               QStringLiteral("sp5abc"));
     f.app.dialogs.expectPrint([](QPrinter&) { return false; });
     f.app.main().Wydrukpodmiotw1Click();
-    EXPECT_EQ(f.app.state().callsign, "SP5ABC");
+    EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
 }
 
 TEST(SummaryPrintout, MissingEntityFileStopsAfterPageOne) {
@@ -208,7 +208,7 @@ TEST(SummaryPrintout, MissingEntityFileStopsAfterPageOne) {
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
     PAGES_OR_SKIP(pages, f.pdf);
     ASSERT_EQ(pages.size(), 1);
-    EXPECT_TRUE(pages[0].contains(q(entityPrintLine(f.app.state().tables.entities[f.poland]))));
+    EXPECT_TRUE(pages[0].contains(q(entityPrintLine(f.app.tables().entities[f.poland]))));
 }
 
 TEST(SummaryPrintout, UnwritablePdfIsAnErrorNotASuccess) {

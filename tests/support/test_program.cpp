@@ -39,6 +39,14 @@ AppState& TestProgram::state() const {
     return program_->state;
 }
 
+Station& TestProgram::station() const {
+    return program_->state.station;
+}
+
+AwardTables& TestProgram::tables() const {
+    return *program_->state.station.tables_;
+}
+
 Context& TestProgram::context() const {
     return program_->context;
 }

@@ -31,6 +31,9 @@ public:
     TForm1& main() const;
     TForm20& summary() const;
     AppState& state() const;
+    Station& station() const;
+    // The station's tables, arranged by a test without telling the windows.
+    AwardTables& tables() const;
     Context& context() const;
 
     TestFolder folder;

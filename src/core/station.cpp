@@ -1,0 +1,33 @@
+#include "core/station.h"
+
+namespace zef {
+
+Station::Station() : tables_(std::make_unique<AwardTables>()) {}
+
+Station::~Station() = default;
+
+void Station::changeTables(const std::function<void(AwardTables&)>& change) {
+    change(*tables_);
+    emit tablesChanged();
+}
+
+void Station::changeSlot(const std::function<void(AwardTables&)>& change) {
+    change(*tables_);
+    emit slotChanged();
+}
+
+void Station::setPath(const QString& path) {
+    path_ = path;
+    emit pathChanged();
+}
+
+void Station::setCallsign(const std::string& callsign) {
+    callsign_ = callsign;
+}
+
+void Station::setUnsaved(bool unsaved, bool byDataEntry) {
+    unsaved_ = unsaved;
+    emit unsavedChanged(unsaved, byDataEntry);
+}
+
+} // namespace zef
