@@ -53,6 +53,22 @@ void refuseIncomplete(const QByteArray& report) {
     }
 }
 
+// Rewritten in place as the bytes come; ended however the download ends, so
+// that a reason printed after it starts a line of its own.
+struct ProgressLine {
+    std::ostream& err;
+    bool shown = false;
+
+    void show(qint64 bytes) {
+        err << "\rPobrano " << bytes << " B" << std::flush;
+        shown = true;
+    }
+    ~ProgressLine() {
+        if (shown)
+            err << '\n';
+    }
+};
+
 int sync(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
          std::ostream& err, bool showProgress) {
     const QString& stationPath = command.stationPath;
@@ -69,14 +85,13 @@ int sync(const CommandLine& command, const BatchEnvironment& env, std::ostream& 
     download.url = lotwReportUrl(reportBase(), {login, password, since});
     download.caFile = qEnvironmentVariable(kLotwCaVariable);
     download.inactivitySeconds = command.lotwSync.timeoutSeconds;
-    if (showProgress)
-        download.progress = [&err](qint64 bytes) {
-            err << "\rPobrano " << bytes << " B" << std::flush;
-        };
     put(out, QStringLiteral("Pobieranie raportu LoTW: %1\n").arg(shownUrl(download.url)));
-    const QByteArray report = downloadLotwReport(download);
-    if (showProgress)
-        err << '\n';
+    const QByteArray report = [&] {
+        ProgressLine line{err};
+        if (showProgress)
+            download.progress = [&line](qint64 bytes) { line.show(bytes); };
+        return downloadLotwReport(download);
+    }();
     refuseIncomplete(report);
 
     CommandLine import = command;

@@ -174,6 +174,7 @@ def main():
                     "qso_qsl": ["yes"], "qso_qsldetail": ["yes"], "qso_qslsince": ["1900-01-01"]},
           f"first query: {query}")
     check("password=***&" in out, "the shown address hides the password")
+    check("Pobrano" not in err, "no progress when standard error is not a terminal")
     kept = sorted((STATE / "raporty").glob("lotw_*.adi"))
     check(len(kept) == 1 and kept[0].read_bytes() == REPORT, "the report is kept as received")
     synced, synced_errors = STATION.read_bytes(), ERROR_LIST.read_bytes()
