@@ -72,6 +72,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         queries.append((scenario, urllib.parse.parse_qs(url.query, keep_blank_values=True)))
         if scenario == "good":
             self.answer(200, REPORT)
+        elif scenario == "newer":
+            self.answer(200, REPORT.replace(b"2026-11-30 18:22:05", b"2026-12-07 09:00:00"))
         elif scenario == "login":
             self.answer(200, LOGIN_PAGE)
         elif scenario == "truncated":
@@ -220,6 +222,14 @@ def main():
         if "--password-file" in options:
             check(len(queries) == asked, "a refused password file reaches no server")
     release_stalled.set()
+
+    # An import that fails after a good download does not move the date either.
+    STATION.chmod(0o444)
+    state = snapshot()
+    status, _, err = run(trusted, "newer")
+    print(f"--- read-only station file (exit {status}):\n{err}", end="")
+    check(status == 1 and snapshot() == state, "a refused import changes nothing")
+    STATION.chmod(0o644)
     status, _, err = run(trusted, "good", password=None)
     check(status == 1 and "ZEFIRANT_LOTW_PASSWORD" in err, "no password at all is refused")
 
