@@ -40,9 +40,9 @@ std::optional<QString> lotwLastQsl(const QByteArray& body) {
     if (close < 0)
         return std::nullopt;
     // The length may carry a type indicator ("19:D").
-    const QByteArray spec = head.mid(at + tag.size(), close - at - tag.size());
+    const QByteArray lengthField = head.mid(at + tag.size(), close - at - tag.size());
     bool number = false;
-    const int length = spec.split(':').front().toInt(&number);
+    const int length = lengthField.split(':').front().toInt(&number);
     if (!number || length <= 0 || close + 1 + length > head.size())
         return std::nullopt;
     const QString value = QString::fromLatin1(head.mid(close + 1, length)).trimmed();
