@@ -193,10 +193,12 @@ def main():
     password_file = WORK / "haslo"
     password_file.write_text(PASSWORD + "\n")
     password_file.chmod(0o600)
-    run(trusted, "good", "--password-file", str(password_file), password=None)
+    status, _, err = run(trusted, "good", "--password-file", str(password_file), password=None)
+    check(status == 0, f"sync with a password file ended with {status}: {err}")
     check(queries[-1][1]["qso_qslsince"] == ["2026-11-30 18:22:05"], "the stored date is asked")
     check(queries[-1][1]["password"] == [PASSWORD], "the password file's first line is sent")
-    run(trusted, "good", "--since", "2026-01-02", "--login", "SP9ABC")
+    status, _, err = run(trusted, "good", "--since", "2026-01-02", "--login", "SP9ABC")
+    check(status == 0, f"sync with --since ended with {status}: {err}")
     check(queries[-1][1]["qso_qslsince"] == ["2026-01-02"], "--since is asked")
     check(queries[-1][1]["login"] == ["SP9ABC"], "--login is sent")
 
