@@ -10,7 +10,7 @@ packages=(
     libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xdotool x11-utils imagemagick poppler-utils
-    clang libclang-rt-14-dev python3
+    clang libclang-rt-14-dev python3 openssl
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "app/batch_program.h"
 
 #include "app/batch_printout.h"
+#include "app/lotw_sync.h"
 #include "core/text.h"
 #include "platform/qt_system.h"
 
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 namespace zef {
 
@@ -20,6 +22,9 @@ int runBatchCommand(const CommandLine& command, const BatchEnvironment& env, std
         return runSummary(command, env, out, err);
     case CommandKind::PrintPdf:
         return runPrintPdf(command, env, out, err);
+    case CommandKind::LotwSync:
+        // Progress only for a person watching, never into a cron job's mail.
+        return runLotwSync(command, env, out, err, &err == &std::cerr && isatty(STDERR_FILENO));
     case CommandKind::Help:
         put(out, helpText());
         return kExitSuccess;
@@ -48,9 +53,9 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Zefirant"));
-    const bool readsFiles = command.kind == CommandKind::Import ||
-                            command.kind == CommandKind::Summary ||
-                            command.kind == CommandKind::PrintPdf;
+    const bool readsFiles = command.kind != CommandKind::Help &&
+                            command.kind != CommandKind::Version &&
+                            command.kind != CommandKind::WrongUsage;
     if (readsFiles && !codePageAvailable()) {
         std::cerr << "Brak obsługi strony kodowej windows-1250 (ICU).\n"
                      "Program nie może poprawnie czytać swoich plików.\n";

@@ -2,6 +2,7 @@
 
 #include "appearance/display_rules.h"
 
+#include <QDate>
 #include <array>
 #include <map>
 
@@ -36,7 +37,7 @@ std::optional<QString> splitArguments(const QStringList& arguments, const QStrin
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals < 0 ? argument : argument.left(equals);
         if (!allowed.contains(name))
-            return QStringLiteral("nieznana opcja: %1").arg(argument);
+            return QStringLiteral("nieznana opcja: %1").arg(name);
         if (parsed.options.count(name) > 0)
             return QStringLiteral("opcja %1 podana dwukrotnie").arg(name);
         if (equals >= 0)
@@ -63,12 +64,46 @@ std::optional<int> choice(const ParsedArguments& parsed, const QString& name,
     return std::nullopt;
 }
 
+ImportPriority priorityChoice(const ParsedArguments& parsed, QString& problem) {
+    const auto priority = choice(parsed, QStringLiteral("--priority"),
+                                 {QStringLiteral("qsl"), QStringLiteral("lotw")}, problem);
+    return priority == 1 ? ImportPriority::Lotw : ImportPriority::LogQsl;
+}
+
+QString optionValue(const ParsedArguments& parsed, const QString& name) {
+    const auto found = parsed.options.find(name);
+    return found == parsed.options.end() ? QString() : found->second;
+}
+
+void readLotwSyncOptions(const ParsedArguments& parsed, LotwSyncOptions& options,
+                         QString& problem) {
+    options.login = optionValue(parsed, QStringLiteral("--login"));
+    options.passwordFile = optionValue(parsed, QStringLiteral("--password-file"));
+    options.since = optionValue(parsed, QStringLiteral("--since"));
+    if (!options.since.isEmpty() &&
+        !QDate::fromString(options.since, QStringLiteral("yyyy-MM-dd")).isValid())
+        problem = QStringLiteral("niewłaściwa data opcji --since: %1 (oczekiwano rrrr-mm-dd)")
+                      .arg(options.since);
+    const QString timeout = optionValue(parsed, QStringLiteral("--timeout"));
+    if (timeout.isEmpty())
+        return;
+    bool number = false;
+    options.timeoutSeconds = timeout.toInt(&number);
+    if (!number || options.timeoutSeconds < 1 || options.timeoutSeconds > 3600)
+        problem = QStringLiteral("niewłaściwa wartość opcji --timeout: %1 (dozwolone: 1-3600 s)")
+                      .arg(timeout);
+}
+
 CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     static const std::map<QString, std::pair<CommandKind, QStringList>> commands{
         {QStringLiteral("--import"),
          {CommandKind::Import, {QStringLiteral("--source"), QStringLiteral("--priority")}}},
         {QStringLiteral("--summary"), {CommandKind::Summary, {QStringLiteral("--mode")}}},
         {QStringLiteral("--print-pdf"), {CommandKind::PrintPdf, {}}},
+        {QStringLiteral("--lotw-sync"),
+         {CommandKind::LotwSync,
+          {QStringLiteral("--login"), QStringLiteral("--priority"), QStringLiteral("--since"),
+           QStringLiteral("--password-file"), QStringLiteral("--timeout")}}},
     };
     const auto known = commands.find(command);
     if (known == commands.end())
@@ -80,7 +115,8 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     CommandLine line;
     line.kind = known->second.first;
     // The file the command reads or writes besides the station data file comes first.
-    const qsizetype files = line.kind == CommandKind::Summary ? 1 : 2;
+    const qsizetype files =
+        line.kind == CommandKind::Summary || line.kind == CommandKind::LotwSync ? 1 : 2;
     if (parsed.files.size() != files)
         return wrongUsage(QStringLiteral("%1: oczekiwano %2 nazw plików, podano %3")
                               .arg(command)
@@ -94,10 +130,11 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
         if (const auto source = choice(parsed, QStringLiteral("--source"),
                                        {QStringLiteral("log"), QStringLiteral("lotw")}, problem))
             line.importOptions.source = *source == 0 ? ImportSource::Log : ImportSource::Lotw;
-        if (const auto priority = choice(parsed, QStringLiteral("--priority"),
-                                         {QStringLiteral("qsl"), QStringLiteral("lotw")}, problem))
-            line.importOptions.priority =
-                *priority == 0 ? ImportPriority::LogQsl : ImportPriority::Lotw;
+        line.importOptions.priority = priorityChoice(parsed, problem);
+        break;
+    case CommandKind::LotwSync:
+        line.importOptions = {ImportSource::Lotw, priorityChoice(parsed, problem)};
+        readLotwSyncOptions(parsed, line.lotwSync, problem);
         break;
     case CommandKind::Summary:
         if (const auto mode = choice(parsed, QStringLiteral("--mode"),
@@ -142,6 +179,8 @@ QString usageText() {
         "  zefirant --import PLIK.adi [--source log|lotw] [--priority qsl|lotw] PLIK_STACJI\n"
         "  zefirant --summary [--mode confirmed|verified|pending] PLIK_STACJI\n"
         "  zefirant --print-pdf WYDRUK.pdf PLIK_STACJI\n"
+        "  zefirant --lotw-sync [--login ZNAK] [--priority qsl|lotw] [--since rrrr-mm-dd]\n"
+        "           [--password-file PLIK] [--timeout SEKUNDY] PLIK_STACJI\n"
         "  zefirant --help\n"
         "  zefirant --version\n");
 }
@@ -166,11 +205,19 @@ QString helpText() {
                "               wszystkie potwierdzone (domyślnie), zweryfikowane albo do "
                "weryfikacji\n"
                "  --print-pdf  zapisuje obie strony wydruku zestawienia w jednym pliku PDF\n"
+               "  --lotw-sync  pobiera z LoTW potwierdzenia QSL otrzymane od ostatniej\n"
+               "               synchronizacji tego pliku i importuje je jak --import --source "
+               "lotw\n"
+               "      --login ZNAK           użytkownik LoTW (domyślnie znak z zefirant.ini)\n"
+               "      --since rrrr-mm-dd     potwierdzenia otrzymane od tego dnia\n"
+               "      --password-file PLIK   plik z hasłem, czytelny tylko dla właściciela;\n"
+               "                             bez niego hasło ze zmiennej ZEFIRANT_LOTW_PASSWORD\n"
+               "      --timeout SEKUNDY      przerwanie po tylu sekundach bez danych (60)\n"
                "  --help       ten opis\n"
                "  --version    wersja programu\n"
                "\n"
-               "Kod wyjścia: 0 - wykonano, 1 - nie można odczytać lub zapisać pliku,\n"
-               "2 - niewłaściwe wywołanie.\n");
+               "Kod wyjścia: 0 - wykonano, 1 - nie można odczytać lub zapisać pliku\n"
+               "albo pobrać raportu LoTW, 2 - niewłaściwe wywołanie.\n");
 }
 
 QString versionText(const Version& version) {

@@ -17,18 +17,27 @@ enum class CommandKind {
     Import,     // --import LOG.adi [--source ...] [--priority ...] STATION.csv
     Summary,    // --summary [--mode ...] STATION.csv
     PrintPdf,   // --print-pdf OUT.pdf STATION.csv
+    LotwSync,   // --lotw-sync STATION.csv [--login ...] [--priority ...] [--since ...] ...
     Help,       // --help
     Version,    // --version
     WrongUsage, // anything else
+};
+
+struct LotwSyncOptions {
+    QString login;           // empty: the callsign of the settings file
+    QString passwordFile;    // empty: the password comes from the environment
+    QString since;           // "rrrr-mm-dd"; empty: the date of the last sync
+    int timeoutSeconds = 60; // without data for this long, the download fails
 };
 
 struct CommandLine {
     CommandKind kind = CommandKind::Window;
     std::optional<QString> parameter; // Window: the station data file, as given
     QString stationPath;
-    QString adifPath; // Import
-    QString pdfPath;  // PrintPdf
-    ImportOptions importOptions;
+    QString adifPath;            // Import
+    QString pdfPath;             // PrintPdf
+    ImportOptions importOptions; // Import; LotwSync: the priority
+    LotwSyncOptions lotwSync;
     SummaryMode summaryMode = SummaryMode::AllConfirmed;
     QString problem; // WrongUsage: what was wrong, one line
 };

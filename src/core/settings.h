@@ -12,6 +12,9 @@
 
 namespace zef {
 
+// The settings file beside the executable.
+inline const QString kSettingsFileName = QStringLiteral("zefirant.ini");
+
 struct Settings {
     std::string callsign;
     QString stationPath;

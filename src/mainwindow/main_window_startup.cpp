@@ -24,7 +24,6 @@ namespace zef {
 
 namespace {
 
-const QString kSettingsFileName = QStringLiteral("zefirant.ini");
 const QString kSearchPrompt = QStringLiteral("Wprowadź prefiks szukanego podmiotu");
 
 // The caption font's size, as the status bar placement uses it.

@@ -60,6 +60,31 @@ TEST(CommandLine, SummaryModesAndPrintout) {
     EXPECT_EQ(parseCommandLine(args({"--version"})).kind, CommandKind::Version);
 }
 
+TEST(CommandLine, LotwSyncTakesTheStationAndItsOptions) {
+    const CommandLine plain = parseCommandLine(args({"--lotw-sync", "s.csv"}));
+    ASSERT_EQ(plain.kind, CommandKind::LotwSync);
+    EXPECT_EQ(plain.stationPath, QStringLiteral("s.csv"));
+    EXPECT_EQ(plain.importOptions.source, ImportSource::Lotw);
+    EXPECT_EQ(plain.importOptions.priority, ImportPriority::LogQsl);
+    EXPECT_TRUE(plain.lotwSync.since.isEmpty());
+    EXPECT_EQ(plain.lotwSync.timeoutSeconds, 60);
+
+    const CommandLine all =
+        parseCommandLine(args({"--lotw-sync", "--login=sp9abc", "--priority", "lotw", "--since",
+                               "2026-02-28", "--password-file", "/h", "--timeout", "5", "s.csv"}));
+    ASSERT_EQ(all.kind, CommandKind::LotwSync) << all.problem.toStdString();
+    EXPECT_EQ(all.lotwSync.login, QStringLiteral("sp9abc"));
+    EXPECT_EQ(all.importOptions.priority, ImportPriority::Lotw);
+    EXPECT_EQ(all.lotwSync.since, QStringLiteral("2026-02-28"));
+    EXPECT_EQ(all.lotwSync.passwordFile, QStringLiteral("/h"));
+    EXPECT_EQ(all.lotwSync.timeoutSeconds, 5);
+
+    // A password typed on the command line is refused without being repeated.
+    const CommandLine typed = parseCommandLine(args({"--lotw-sync", "--password=tajne", "s.csv"}));
+    EXPECT_EQ(typed.kind, CommandKind::WrongUsage);
+    EXPECT_FALSE(typed.problem.contains(QStringLiteral("tajne")));
+}
+
 TEST(CommandLine, EverythingElseIsWrongUsage) {
     const std::vector<std::vector<const char*>> wrong{
         {"-"},
@@ -79,6 +104,13 @@ TEST(CommandLine, EverythingElseIsWrongUsage) {
         {"--summary", "s.csv", "-v"},
         {"--print-pdf", "s.csv"},
         {"--print-pdf", "out.pdf", "s.csv", "--mode", "verified"},
+        {"--lotw-sync"},
+        {"--lotw-sync", "a.csv", "b.csv"},
+        {"--lotw-sync", "s.csv", "--source", "log"},
+        {"--lotw-sync", "s.csv", "--since", "2026-02-30"},
+        {"--lotw-sync", "s.csv", "--since", "28.02.2026"},
+        {"--lotw-sync", "s.csv", "--timeout", "0"},
+        {"--lotw-sync", "s.csv", "--timeout", "1m"},
     };
     for (const auto& arguments : wrong) {
         const CommandLine line = parseCommandLine(args(arguments));

@@ -1,0 +1,28 @@
+#pragma once
+// Fetching LoTW's report over HTTPS, certificates always verified.
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+namespace zef {
+
+// A report larger than this is refused rather than held in memory.
+inline constexpr qint64 kLotwReportLimit = qint64{256} * 1024 * 1024;
+
+struct LotwDownload {
+    QUrl url;
+    QString caFile;             // PEM certificates trusted besides the system's; may be empty
+    int inactivitySeconds = 60; // the transfer ends when no data comes for this long
+    qint64 maxBytes = kLotwReportLimit;
+    std::function<void(qint64 bytesSoFar)> progress; // may be empty
+};
+
+// The body of a successful (2xx) answer. Runs an event loop until the
+// transfer ends. Throws LotwError with the Polish reason (no network, name
+// not resolved, timeout, TLS, an HTTP error status, too large); the reason
+// never holds the password.
+QByteArray downloadLotwReport(const LotwDownload& download);
+
+} // namespace zef
