@@ -73,7 +73,7 @@ int sync(const CommandLine& command, const BatchEnvironment& env, std::ostream& 
          std::ostream& err, bool showProgress) {
     const QString& stationPath = command.stationPath;
     // A wrong station data file is found before LoTW is asked.
-    readStationData(stationPath);
+    readStationData(stationPath, nullptr, err);
     const LotwState state(LotwState::userFolder());
     const QString login = lotwLogin(command, env);
     const QString password = lotwPassword(command.lotwSync.passwordFile);
