@@ -41,7 +41,7 @@ void requireReadable(const QString& path) {
 // No, which keeps the tables as the file holds them.
 void reportReconciliation(const AwardTables& tables, const BatchEnvironment& env,
                           std::ostream& err) {
-    const QString entityFile = env.programDir + kEntityFileName;
+    const QString entityFile = env.files.deliveredFile(kEntityFileName);
     if (!fileExists(entityFile)) {
         put(err, missingReferenceFileMessage(entityFile) +
                      QStringLiteral("\nPlik danych stacji nie został porównany z plikiem "
@@ -81,7 +81,7 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
     AwardTables& tables = station->tables;
     reportReconciliation(tables, env, err);
 
-    const QString errorList = env.programDir + kErrorListFileName;
+    const QString errorList = env.files.userFile(kErrorListFileName);
     createErrorList(errorList);
     const ImportResult result =
         importAdif(tables, command.adifPath, errorList, command.importOptions);
@@ -92,7 +92,8 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
         return kExitFileError;
     }
     writeLines(stationPath, stationFileLines(tables, station->callsign, fromQt(env.today)));
-    put(out, importFinishedMessage(result) + QStringLiteral("\nDane zostały zapisane.\n\n"));
+    put(out, importFinishedMessage(result, errorListShownAs(env.files)) +
+                 QStringLiteral("\nDane zostały zapisane.\n\n"));
     writeSummary(out, tables, SummaryMode::AllConfirmed);
     return kExitSuccess;
 }

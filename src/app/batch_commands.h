@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "core/award_tables.h"
 #include "core/station_file.h"
+#include "platform/program_files.h"
 #include "platform/system.h"
 #include "summary/summary_counts.h"
 
@@ -23,8 +24,8 @@ constexpr int kExitWrongUsage = 2;
 
 // What the commands take from the running program.
 struct BatchEnvironment {
-    QString programDir; // the executable's folder, ending with "/"
-    QString today;      // today in the system's short date format
+    ProgramFiles files;
+    QString today; // today in the system's short date format
     Version version;
 };
 
@@ -49,7 +50,7 @@ void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode
 
 // --import: loads the station data file, lists on `err` what the
 // reconciliation would have asked (and answers No), runs the import into a
-// new error list file beside the executable, saves the station data file and
+// new error list file, saves the station data file and
 // prints the summary. A read-only station data file is refused untouched.
 int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
               std::ostream& err);

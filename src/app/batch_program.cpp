@@ -57,7 +57,7 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
         return kExitFileError;
     }
     QtSystem system;
-    const BatchEnvironment env{system.executableDir(), system.shortDate(system.today()),
+    const BatchEnvironment env{ProgramFiles::ofRunningProgram(), system.shortDate(system.today()),
                                system.version()};
     const int status = runBatchCommand(command, env, std::cout, std::cerr);
     std::cout.flush();

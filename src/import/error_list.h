@@ -1,7 +1,9 @@
 #pragma once
-// The error list file beside the executable: the records an import could not
-// place, one entry per table, appended and closed at once so that the file is
-// complete on disk even if a run stops.
+// The error list file: the records an import could not place, one entry per
+// table, appended and closed at once so that the file is complete on disk
+// even if a run stops.
+
+#include "platform/program_files.h"
 
 #include <QString>
 #include <string>
@@ -9,6 +11,11 @@
 namespace zef {
 
 inline const QString kErrorListFileName = QStringLiteral("bledy_dxcc.txt");
+inline const QString kErrorListShownName = QStringLiteral("BLEDY_DXCC.TXT");
+
+// The error list as messages name it: beside the executable its name, else
+// where it really is, for the user would not find it by its name.
+QString errorListShownAs(const ProgramFiles& files);
 
 // The file's single header line.
 QString errorListHeader();

@@ -199,7 +199,7 @@ void TForm7::Button2Click() {
             ctx_.system.processEvents();
             sinceRepaint.restart();
         };
-        result = importAdif(ctx_.state.tables, path, ctx_.programFile(kErrorListFileName),
+        result = importAdif(ctx_.state.tables, path, ctx_.files.userFile(kErrorListFileName),
                             options(), progress);
     }
     finishRun(result);
@@ -216,8 +216,8 @@ void TForm7::finishRun(const ImportResult& result) {
         ctx_.dialogs.messageBox(importCutShortMessage(result), QStringLiteral("Błąd"), Buttons::Ok,
                                 Icon::Error);
     else
-        ctx_.dialogs.messageBox(importFinishedMessage(result), QStringLiteral("Komunikat"),
-                                Buttons::Ok, Icon::Information);
+        ctx_.dialogs.messageBox(importFinishedMessage(result, errorListShownAs(ctx_.files)),
+                                QStringLiteral("Komunikat"), Buttons::Ok, Icon::Information);
     main.Wszystkiepodmioty1Click();
     accept();
 }

@@ -52,7 +52,7 @@ void TForm1::clearModified() {
 }
 
 bool TForm1::missingReferenceFile(const QString& name) {
-    const QString path = ctx_.programFile(name);
+    const QString path = ctx_.files.deliveredFile(name);
     if (fileExists(path))
         return false;
     ctx_.dialogs.messageBox(missingReferenceFileMessage(path), QStringLiteral("Błąd"), Buttons::Ok,
@@ -63,7 +63,7 @@ bool TForm1::missingReferenceFile(const QString& name) {
 void TForm1::loadStationFile() {
     if (missingReferenceFile(kEntityFileName))
         return;
-    const auto referenceLines = readReferenceLines(ctx_.programFile(kEntityFileName));
+    const auto referenceLines = readReferenceLines(ctx_.files.deliveredFile(kEntityFileName));
     if (!fileExists(ctx_.state.stationPath))
         return;
     // The whole file is read before the tables change, so a read error leaves them as they were.
@@ -249,7 +249,7 @@ void TForm1::Nowy1Click() {
     }
     AwardTables& tables = ctx_.state.tables;
     tables.clear();
-    const auto lines = readReferenceLinesForNew(ctx_.programFile(kEntityFileName));
+    const auto lines = readReferenceLinesForNew(ctx_.files.deliveredFile(kEntityFileName));
     for (std::size_t i = 0; i < lines.size() && i < kEntityRows; ++i)
         tables.entities[i + 1][0] = lines[i];
     if (lines.size() > kEntityRows)
@@ -257,7 +257,7 @@ void TForm1::Nowy1Click() {
                                 QStringLiteral("Ostrzeżenie"), Buttons::Ok, Icon::Warning);
     if (missingReferenceFile(kZoneFileName))
         return;
-    const auto zones = readZoneLines(ctx_.programFile(kZoneFileName));
+    const auto zones = readZoneLines(ctx_.files.deliveredFile(kZoneFileName));
     for (std::size_t i = 0; i < zones.size(); ++i)
         tables.zones[i + 1][0] = zones[i];
 
