@@ -15,6 +15,7 @@ dpkg-deb -I "$deb" >"$WORK/info"
 dpkg-deb -c "$deb" >"$WORK/contents"
 grep -q '^ Depends:.*libqt6widgets6' "$WORK/info" || fail "no library dependencies"
 grep -q '^ Depends:.*qt6-qpa-plugins' "$WORK/info" || fail "no platform plugin dependency"
+grep -q '^  For every .* the QSO date, the confirmation' "$WORK/info" || fail "description"
 for path in ./usr/bin/zefirant ./usr/share/zefirant/dxcc_adif.mtb \
     ./usr/share/applications/zefirant.desktop ./usr/share/man/man1/zefirant.1 \
     ./usr/share/icons/hicolor/scalable/apps/zefirant.svg; do
