@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xdotool x11-utils imagemagick poppler-utils
     clang libclang-rt-14-dev python3 openssl
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,6 +10,11 @@ namespace zef {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Zefirant"));
+    setDesktopFileName(QStringLiteral("zefirant"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zefirant-%1.png").arg(size));
+    setWindowIcon(icon);
     // The windows name the fonts of their design; these are their nearest
     // relatives on a Linux desktop.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));

@@ -55,7 +55,7 @@ public:
 // why on `err`) when the file is missing.
 std::optional<std::vector<std::string>> referenceLinesFor(const BatchEnvironment& env,
                                                           std::ostream& err) {
-    const QString entityFile = env.programDir + kEntityFileName;
+    const QString entityFile = env.files.deliveredFile(kEntityFileName);
     if (!fileExists(entityFile)) {
         put(err, missingReferenceFileMessage(entityFile) +
                      QStringLiteral("\nPlik danych stacji nie został porównany z plikiem "
@@ -103,7 +103,7 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
         return kExitFileError;
     }
 
-    const QString errorList = env.programDir + kErrorListFileName;
+    const QString errorList = env.files.userFile(kErrorListFileName);
     createErrorList(errorList);
     const ImportResult result =
         importAdif(tables, command.adifPath, errorList, command.importOptions);
@@ -114,7 +114,8 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
         return kExitFileError;
     }
     writeLines(stationPath, stationFileLines(tables, station.headerCallsign, fromQt(env.today)));
-    put(out, importFinishedMessage(result) + QStringLiteral("\nDane zostały zapisane.\n\n"));
+    put(out, importFinishedMessage(result, errorListShownAs(env.files)) +
+                 QStringLiteral("\nDane zostały zapisane.\n\n"));
     writeSummary(out, tables, SummaryMode::AllConfirmed);
     return kExitSuccess;
 }

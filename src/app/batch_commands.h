@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "core/award_tables.h"
 #include "core/file_guard.h"
+#include "core/program_files.h"
 #include "core/station_file.h"
 #include "core/station_loader.h"
 #include "platform/system.h"
@@ -25,8 +26,8 @@ constexpr int kExitWrongUsage = 2;
 
 // What the commands take from the running program.
 struct BatchEnvironment {
-    QString programDir; // the executable's folder, ending with "/"
-    QString today;      // today in the system's short date format
+    ProgramFiles files;
+    QString today; // today in the system's short date format
     Version version;
     std::chrono::milliseconds lockWait = kLockWait; // for another writer of the station file
 };
@@ -44,10 +45,9 @@ void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode
 
 // --import: loads the station data file, lists on `err` what the
 // reconciliation would have asked (and answers No), runs the import into a
-// new error list file beside the executable, saves the station data file and
-// prints the summary. The station data file stays locked from the read to
-// the save. A read-only station data file, or one without any entity line,
-// is refused untouched.
+// new error list file, saves the station data file and prints the summary.
+// The station data file stays locked from the read to the save. A read-only
+// station data file, or one without any entity line, is refused untouched.
 int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
               std::ostream& err);
 

@@ -49,7 +49,7 @@ int printInto(const CommandLine& command, const BatchEnvironment& env, std::ostr
         return kExitWrongUsage;
     }
     const LoadedStation station = readStationData(command.stationPath, nullptr, err);
-    const QString entityFile = env.programDir + kEntityFileName;
+    const QString entityFile = env.files.deliveredFile(kEntityFileName);
     if (!fileExists(entityFile)) {
         put(err, missingReferenceFileMessage(entityFile) + u'\n');
         return kExitFileError;

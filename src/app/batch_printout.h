@@ -7,7 +7,7 @@ namespace zef {
 
 // Renders both pages with the callsign of the station data file's header and
 // today's date, and writes the PDF whole or not at all. Needs the entity
-// reference file beside the executable for the layout of page 2.
+// reference file for the layout of page 2.
 int runPrintPdf(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
                 std::ostream& err);
 

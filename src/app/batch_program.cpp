@@ -62,7 +62,7 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
         return kExitFileError;
     }
     QtSystem system;
-    const BatchEnvironment env{system.executableDir(), system.shortDate(system.today()),
+    const BatchEnvironment env{ProgramFiles::ofRunningProgram(), system.shortDate(system.today()),
                                system.version()};
     int status = kExitFileError;
     // Whatever a command meets ends it with a reason, never with an abort.

@@ -19,8 +19,8 @@ namespace {
 QString lotwLogin(const CommandLine& command, const BatchEnvironment& env) {
     if (!command.lotwSync.login.isEmpty())
         return command.lotwSync.login;
-    const QString login = toQt(
-        ProfileFile(env.programDir + kSettingsFileName).readString("Konfiguracja", "Znak", ""));
+    const QString login = toQt(ProfileFile(env.files.settingsFile(kSettingsFileName))
+                                   .readString("Konfiguracja", "Znak", ""));
     if (login.trimmed().isEmpty())
         throw LotwError(QStringLiteral("Brak nazwy użytkownika LoTW: podaj ją opcją --login albo "
                                        "zapisz znak stacji w ustawieniach programu (%1).")

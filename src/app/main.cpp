@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     if (command.parameter)
         parameter = QFileInfo(*command.parameter).absoluteFilePath();
 
-    zef::Program program(dialogs, system, parameter);
+    zef::Program program(dialogs, system, zef::ProgramFiles::ofRunningProgram(), parameter);
     if (!program.start())
         return 1;
     QObject::connect(&program.main(), &zef::TForm1::closed, &app, &QApplication::quit);

@@ -26,8 +26,10 @@ Window* create(std::vector<std::unique_ptr<QObject>>& windows, Context& context)
 }
 } // namespace
 
-Program::Program(Dialogs& dialogs, System& system, std::optional<QString> parameter)
-    : context{state, dialogs, system, {}}, parameter_(std::move(parameter)) {}
+Program::Program(Dialogs& dialogs, System& system, ProgramFiles files,
+                 std::optional<QString> parameter)
+    : files(std::move(files)), context{state, dialogs, system, this->files, {}},
+      parameter_(std::move(parameter)) {}
 
 // Windows are hidden first, so none of them closes (and asks or writes
 // settings) while the others are already gone; then they go in reverse order

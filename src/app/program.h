@@ -14,7 +14,8 @@ namespace zef {
 class Program {
 public:
     // `parameter`: the station data file named on the command line.
-    Program(Dialogs& dialogs, System& system, std::optional<QString> parameter = std::nullopt);
+    Program(Dialogs& dialogs, System& system, ProgramFiles files,
+            std::optional<QString> parameter = std::nullopt);
     ~Program();
 
     // Creates the windows and runs the main window's start-up; false when the
@@ -22,6 +23,7 @@ public:
     bool start();
 
     AppState state;
+    const ProgramFiles files;
     Context context;
 
     TForm1& main() const { return *context.forms.form1; }

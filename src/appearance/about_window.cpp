@@ -62,7 +62,7 @@ TForm5::TForm5(Context& context) : ctx_(context) {
     Image1->setFixedSize(96, 224);
     Image1->setScaledContents(true);
     // A picture that is missing or cannot be decoded leaves the frame empty.
-    const QImage picture = readJpegFile(ctx_.programFile(kPictureFile));
+    const QImage picture = readJpegFile(ctx_.files.deliveredFile(kPictureFile));
     if (!picture.isNull())
         Image1->setPixmap(QPixmap::fromImage(picture));
 

@@ -1,5 +1,5 @@
 #pragma once
-// The two reference files beside the executable: the entity list
+// The program's two reference files: the entity list
 // "dxcc_adif.mtb" (37-character lines) and the zone list "zefirant_zones.mtb".
 
 #include <QString>
@@ -12,8 +12,8 @@ inline const QString kEntityFileName = QStringLiteral("dxcc_adif.mtb");
 inline const QString kEntityBackupName = QStringLiteral("dxcc_adif.mtb~");
 inline const QString kZoneFileName = QStringLiteral("zefirant_zones.mtb");
 
-// The message shown whenever a reference file is missing; `fullPath` is the
-// executable's folder followed by the file name.
+// The message shown whenever a reference file is missing; `fullPath` is
+// where the program looked for it.
 QString missingReferenceFileMessage(const QString& fullPath);
 
 // Both readers hand the lines on as the tables can hold them: a ";" becomes

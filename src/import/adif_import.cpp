@@ -179,16 +179,17 @@ QString importDoneMessage() {
     return QStringLiteral("Dane zostały zaimportowane.");
 }
 
-QString importDoneWithErrorsMessage() {
+QString importDoneWithErrorsMessage(const QString& errorList) {
     return QStringLiteral("Dane zostały zaimportowane.\n"
                           "\n"
                           "Rekordy nie zawierające informacji o podmiocie DXCC\n"
                           "lub o niezidentyfikowanym numerze podmiotu/strefy zostały\n"
-                          "zapisane w pliku BLEDY_DXCC.TXT.");
+                          "zapisane w pliku ") +
+           errorList + u'.';
 }
 
-QString importFinishedMessage(const ImportResult& result) {
-    return result.errorEntries > 0 ? importDoneWithErrorsMessage() : importDoneMessage();
+QString importFinishedMessage(const ImportResult& result, const QString& errorList) {
+    return result.errorEntries > 0 ? importDoneWithErrorsMessage(errorList) : importDoneMessage();
 }
 
 QString importCutShortMessage(const ImportResult& result) {

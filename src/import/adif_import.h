@@ -39,11 +39,13 @@ std::int64_t countAdifLines(const QString& adifPath);
 ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
                         const ImportOptions& options, const ImportProgress& progress = {});
 
-// The two texts of the box ("Komunikat") that ends a completed run.
+// The two texts of the box ("Komunikat") that ends a completed run;
+// `errorList` is the error list file as the note names it (errorListShownAs).
 QString importDoneMessage();
-QString importDoneWithErrorsMessage();
+QString importDoneWithErrorsMessage(const QString& errorList = kErrorListShownName);
 // The one for this result: with the error list's note when it got entries.
-QString importFinishedMessage(const ImportResult& result);
+QString importFinishedMessage(const ImportResult& result,
+                              const QString& errorList = kErrorListShownName);
 // What to show (caption "Błąd") for a run that was cut short.
 QString importCutShortMessage(const ImportResult& result);
 

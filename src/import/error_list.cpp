@@ -5,6 +5,10 @@
 
 namespace zef {
 
+QString errorListShownAs(const ProgramFiles& files) {
+    return files.isInstalled() ? files.userFile(kErrorListFileName) : kErrorListShownName;
+}
+
 QString errorListHeader() {
     return QStringLiteral(
         "Błędy związane z niewłaściwym numerem podmiotu DXCC/strefą CQ lub ich brakiem:");

@@ -1,10 +1,11 @@
 #pragma once
-// The error list file beside the executable: the records an import could not
+// The error list file: the records an import could not
 // place, one entry per table. An import run keeps it open and writes through
 // a buffer; closing it at the run's end, also a run cut short, puts on disk
 // everything listed until then.
 
 #include "core/file_io.h"
+#include "core/program_files.h"
 
 #include <QString>
 #include <string>
@@ -13,6 +14,11 @@
 namespace zef {
 
 inline const QString kErrorListFileName = QStringLiteral("bledy_dxcc.txt");
+inline const QString kErrorListShownName = QStringLiteral("BLEDY_DXCC.TXT");
+
+// The error list as messages name it: beside the executable its name, else
+// where it really is, for the user would not find it by its name.
+QString errorListShownAs(const ProgramFiles& files);
 
 // The file's single header line.
 QString errorListHeader();

@@ -31,7 +31,7 @@ void TForm1::Importdanych1Click() {
     }
     TForm7& dialog = *ctx_.forms.form7;
     dialog.ProgressBar1->hide();
-    createErrorList(ctx_.programFile(kErrorListFileName));
+    createErrorList(ctx_.files.userFile(kErrorListFileName));
     ctx_.dialogs.messageBox(importRulesText(), QStringLiteral("Informacja"), Buttons::Ok,
                             Icon::Information);
     ctx_.dialogs.runModal(dialog);

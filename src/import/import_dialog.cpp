@@ -207,8 +207,8 @@ void TForm7::Button2Click() {
         // What a run applied stays even when an input/output error cut it
         // short, so it is shown and marked changed either way.
         ctx_.state.station.changeTables([&](AwardTables& tables) {
-            result =
-                importAdif(tables, path, ctx_.programFile(kErrorListFileName), options(), progress);
+            result = importAdif(tables, path, ctx_.files.userFile(kErrorListFileName), options(),
+                                progress);
         });
         ctx_.state.station.setUnsaved(true);
     }
@@ -221,8 +221,8 @@ void TForm7::finishRun(const ImportResult& result) {
         ctx_.dialogs.messageBox(importCutShortMessage(result), QStringLiteral("Błąd"), Buttons::Ok,
                                 Icon::Error);
     else
-        ctx_.dialogs.messageBox(importFinishedMessage(result), QStringLiteral("Komunikat"),
-                                Buttons::Ok, Icon::Information);
+        ctx_.dialogs.messageBox(importFinishedMessage(result, errorListShownAs(ctx_.files)),
+                                QStringLiteral("Komunikat"), Buttons::Ok, Icon::Information);
     main.Wszystkiepodmioty1Click();
     accept();
 }

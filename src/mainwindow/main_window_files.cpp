@@ -78,7 +78,7 @@ void TForm1::showStationPath() {
 }
 
 bool TForm1::missingReferenceFile(const QString& name) {
-    const QString path = ctx_.programFile(name);
+    const QString path = ctx_.files.deliveredFile(name);
     if (fileExists(path))
         return false;
     ctx_.dialogs.messageBox(missingReferenceFileMessage(path), QStringLiteral("Błąd"), Buttons::Ok,
@@ -89,7 +89,7 @@ bool TForm1::missingReferenceFile(const QString& name) {
 std::string TForm1::loadStationFile() {
     if (missingReferenceFile(kEntityFileName))
         return {};
-    const auto referenceLines = readReferenceLines(ctx_.programFile(kEntityFileName));
+    const auto referenceLines = readReferenceLines(ctx_.files.deliveredFile(kEntityFileName));
     Station& station = ctx_.state.station;
     if (!fileExists(station.path())) {
         station.setFileSeen({});
@@ -287,7 +287,7 @@ void TForm1::Nowy1Click() {
         return;
     }
     auto tables = std::make_unique<AwardTables>();
-    const auto lines = readReferenceLinesForNew(ctx_.programFile(kEntityFileName));
+    const auto lines = readReferenceLinesForNew(ctx_.files.deliveredFile(kEntityFileName));
     for (std::size_t i = 0; i < lines.size() && i < kEntityRows; ++i)
         tables->entities[i + 1][0] = lines[i];
     if (lines.size() > kEntityRows)
@@ -295,7 +295,7 @@ void TForm1::Nowy1Click() {
                                 QStringLiteral("Ostrzeżenie"), Buttons::Ok, Icon::Warning);
     const bool zoneFileMissing = missingReferenceFile(kZoneFileName);
     if (!zoneFileMissing) {
-        const auto zones = readZoneLines(ctx_.programFile(kZoneFileName));
+        const auto zones = readZoneLines(ctx_.files.deliveredFile(kZoneFileName));
         for (std::size_t i = 0; i < zones.size(); ++i)
             tables->zones[i + 1][0] = zones[i];
         ComboBox1->setCurrentIndex(0);

@@ -49,7 +49,7 @@ void TForm1::setParameter(const QString& path) {
 }
 
 ProfileFile TForm1::settingsFile() const {
-    return ProfileFile(ctx_.programFile(kSettingsFileName));
+    return ProfileFile(ctx_.files.settingsFile(kSettingsFileName));
 }
 
 bool TForm1::FormCreate() {

@@ -1,8 +1,10 @@
 #pragma once
-// What every window is handed: the shared store, the platform, and the other
-// windows of the program (filled in as they are created, in a fixed order).
+// What every window is handed: the shared store, the platform, where the
+// program's files live, and the other windows of the program (filled in as
+// they are created, in a fixed order).
 
 #include "core/app_state.h"
+#include "core/program_files.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
 
@@ -38,10 +40,8 @@ struct Context {
     AppState& state;
     Dialogs& dialogs;
     System& system;
+    const ProgramFiles& files;
     Forms forms;
-
-    // Paths of the program's own files, beside the executable.
-    QString programFile(const QString& name) const { return system.executableDir() + name; }
 };
 
 } // namespace zef

@@ -19,10 +19,6 @@ QString QtSystem::shortDate(const QDate& date) {
     return locale.toString(date, QLocale::ShortFormat);
 }
 
-QString QtSystem::executableDir() {
-    return QCoreApplication::applicationDirPath() + u'/';
-}
-
 int QtSystem::captionFontPointSize() {
     // X11 leaves the caption to the window manager; the application font is
     // the nearest measure of it.

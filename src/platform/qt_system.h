@@ -9,7 +9,6 @@ class QtSystem : public System {
 public:
     QDate today() override;
     QString shortDate(const QDate& date) override;
-    QString executableDir() override;
     int captionFontPointSize() override;
     Version version() override;
     void shellOpen(const QUrl& url) override;

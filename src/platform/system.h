@@ -1,7 +1,7 @@
 #pragma once
 // What the program asks of the operating system apart from dialogs: today's
-// date and its short form, the executable's folder, the caption font, the
-// program's version, the shell's "open" and letting pending events run.
+// date and its short form, the caption font, the program's version, the
+// shell's "open" and letting pending events run.
 
 #include <QDate>
 #include <QString>
@@ -23,8 +23,6 @@ public:
     virtual QDate today() = 0;
     // The date in the system's short date format.
     virtual QString shortDate(const QDate& date) = 0;
-    // The executable's folder, ending with "/".
-    virtual QString executableDir() = 0;
     // Point size of the system's window-caption font.
     virtual int captionFontPointSize() = 0;
     virtual Version version() = 0;

@@ -333,9 +333,10 @@ void TFPodmioty::refuse(const SaveRefusal& refusal) {
 }
 
 void TFPodmioty::writeEntityFile(const std::vector<std::string>& lines) {
-    const QString path = ctx_.programFile(kEntityFileName);
+    const QString folder = ctx_.files.editableFolder(kEntityFileName);
+    const QString path = folder + kEntityFileName;
     try {
-        replaceEntityFileWithBackup(ctx_.system.executableDir(), lines);
+        replaceEntityFileWithBackup(folder, lines);
     } catch (...) {
         // The old file survives a failed write; it stays read-only as before.
         if (fileExists(path))

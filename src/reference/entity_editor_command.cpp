@@ -13,7 +13,7 @@ void TForm1::Zarzdzaniebazpodmiotw1Click() {
     if (missingReferenceFile(kEntityFileName))
         return;
     // Each opening starts from the file as it stands now.
-    editor.loadLines(readEntityFileLines(ctx_.programFile(kEntityFileName)));
+    editor.loadLines(readEntityFileLines(ctx_.files.deliveredFile(kEntityFileName)));
     editor.FormActivate();
     ctx_.dialogs.runModal(editor);
 }

@@ -62,7 +62,7 @@ void TForm1::Wydrukpodmiotw1Click() {
     job.endPage();
     ctx_.system.processEvents();
 
-    const QString entityFile = ctx_.programFile(kEntityFileName);
+    const QString entityFile = ctx_.files.deliveredFile(kEntityFileName);
     if (!fileExists(entityFile)) {
         job.finish(); // page 1 stays printed
         ctx_.dialogs.messageBox(missingReferenceFileMessage(entityFile), QStringLiteral("Błąd"),

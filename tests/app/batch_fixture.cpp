@@ -35,7 +35,8 @@ QString BatchFixture::errorListPath() const {
 }
 
 BatchEnvironment BatchFixture::environment() const {
-    return {folder.dir(), QStringLiteral("08.12.2026"), Version{3, 0, 1, 7}};
+    return {ProgramFiles::portable(folder.dir()), QStringLiteral("08.12.2026"),
+            Version{3, 0, 1, 7}};
 }
 
 int BatchFixture::run(const QStringList& arguments) {

@@ -43,7 +43,7 @@ TEST(BatchImportSafety, AFullDiskLeavesTheStationFileAsItWas) {
     disk.fill();
 
     BatchEnvironment env = fixture.environment();
-    env.programDir = disk.dir();
+    env.files = ProgramFiles::portable(disk.dir());
     std::string err;
     EXPECT_EQ(importWith(env, fixture.folder.path(QStringLiteral("log.adi")), station, err), 1);
     EXPECT_NE(err.find("brak miejsca na dysku"), std::string::npos) << err;

@@ -336,5 +336,44 @@ TEST_F(EntityEditor, FailedWriteLeavesListFileAndTableAlike) {
     EXPECT_FALSE(app.station().unsaved());
 }
 
+// An installed program edits the user's copy of the delivered file and keeps
+// the settings in the user's configuration folder; the delivered files stay.
+TEST(InstalledProgram, WritesOnlyIntoTheUsersFolders) {
+    TestProgram app;
+    QDir(app.folder.dir()).mkpath(QStringLiteral("config"));
+    QDir(app.folder.dir()).mkpath(QStringLiteral("data"));
+    const QString data = QStringLiteral("data/");
+    app.files = ProgramFiles::installed(
+        app.folder.dir(), app.folder.path(QStringLiteral("config/")), app.folder.path(data));
+    const std::string delivered = app.folder.readBytes(kEntityFileName);
+    app.startWithNewStation();
+
+    TFPodmioty& dialog = *app.context().forms.fPodmioty;
+    const auto renameFirst = [&](const char* name) {
+        app.dialogs.expectModal([](QDialog&) { return 0; });
+        app.main().Zarzdzaniebazpodmiotw1Click();
+        dialog.ListBox1->setCurrentRow(0);
+        dialog.ListBox1Click();
+        type(dialog.Edit3, QString::fromLatin1(name));
+        app.dialogs.expectMessage(kInformation, kModified);
+        ASSERT_TRUE(dialog.Button4Click());
+    };
+    renameFirst("Pierwsza");
+    const std::string first = app.folder.readBytes(data + kEntityFileName);
+    EXPECT_NE(first.find("Pierwsza"), std::string::npos);
+    EXPECT_EQ(app.folder.readBytes(data + kEntityBackupName), delivered);
+    EXPECT_TRUE(isReadOnly(app.folder.path(data + kEntityFileName)));
+    // The next opening reads the copy, and the chain goes on there.
+    renameFirst("Druga");
+    EXPECT_EQ(app.folder.readBytes(data + kEntityBackupName), first);
+    EXPECT_EQ(app.folder.readBytes(kEntityFileName), delivered);
+
+    app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                              QStringLiteral("Dane nie zostały zapisane!\nZapisać?"), Answer::No);
+    EXPECT_TRUE(app.main().FormCloseQuery());
+    EXPECT_TRUE(QFile::exists(app.folder.path(QStringLiteral("config/zefirant.ini"))));
+    EXPECT_FALSE(QFile::exists(app.folder.path(QStringLiteral("zefirant.ini"))));
+}
+
 } // namespace
 } // namespace zef

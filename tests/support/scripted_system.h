@@ -1,5 +1,5 @@
 #pragma once
-// A system with a fixed date, a chosen executable folder and recorded links.
+// A system with a fixed date and recorded links.
 
 #include "platform/system.h"
 
@@ -10,8 +10,6 @@ namespace zef::test {
 
 class ScriptedSystem : public System {
 public:
-    explicit ScriptedSystem(QString folder) : folder_(std::move(folder)) {}
-
     QDate date{2026, 12, 8};
     int captionPoints = 9;
     Version programVersion{3, 0, 1, 7};
@@ -21,7 +19,6 @@ public:
 
     QDate today() override { return date; }
     QString shortDate(const QDate& d) override { return d.toString(QStringLiteral("dd.MM.yyyy")); }
-    QString executableDir() override { return folder_; }
     int captionFontPointSize() override { return captionPoints; }
     Version version() override { return programVersion; }
     void shellOpen(const QUrl& url) override { opened.push_back(url); }
@@ -29,9 +26,6 @@ public:
         if (onProcessEvents)
             onProcessEvents();
     }
-
-private:
-    QString folder_;
 };
 
 } // namespace zef::test

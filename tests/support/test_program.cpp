@@ -6,7 +6,7 @@
 
 namespace zef::test {
 
-TestProgram::TestProgram(bool withReferenceFiles) : system(folder.dir()) {
+TestProgram::TestProgram(bool withReferenceFiles) : files(ProgramFiles::portable(folder.dir())) {
     if (withReferenceFiles)
         folder.writeReferenceFiles();
 }
@@ -16,7 +16,7 @@ TestProgram::~TestProgram() {
 }
 
 bool TestProgram::start(std::optional<QString> parameter) {
-    program_ = std::make_unique<Program>(dialogs, system, std::move(parameter));
+    program_ = std::make_unique<Program>(dialogs, system, files, std::move(parameter));
     return program_->start();
 }
 

@@ -39,6 +39,8 @@ public:
     TestFolder folder;
     ScriptedDialogs dialogs;
     ScriptedSystem system;
+    // Portable in the folder; a test may choose others before start().
+    ProgramFiles files;
 
 private:
     std::unique_ptr<Program> program_;

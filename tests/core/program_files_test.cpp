@@ -1,0 +1,70 @@
+#include "core/program_files.h"
+
+#include "core/file_error.h"
+#include "support/test_folder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+using test::TestFolder;
+
+const QString kName = QStringLiteral("dxcc_adif.mtb");
+
+TEST(ProgramFiles, TheProgramFolderChoosesTheMode) {
+    const QString bin = QStringLiteral("/opt/z/bin/");
+    const ProgramFiles portable =
+        ProgramFiles::choose(bin, true, QStringLiteral("/h/.config"), QStringLiteral("/h/.d"));
+    EXPECT_FALSE(portable.isInstalled());
+    for (const QString& path :
+         {portable.deliveredFile(kName), portable.settingsFile(kName), portable.userFile(kName)})
+        EXPECT_EQ(path, bin + kName);
+    EXPECT_EQ(portable.editableFolder(kName), bin);
+
+    const ProgramFiles installed =
+        ProgramFiles::choose(bin, false, QStringLiteral("/h/.config"), QStringLiteral("/h/.d"));
+    EXPECT_TRUE(installed.isInstalled());
+    EXPECT_EQ(installed.deliveredFile(kName), QStringLiteral("/opt/z/share/zefirant/") + kName);
+    EXPECT_EQ(installed.settingsFile(kName), QStringLiteral("/h/.config/zefirant/") + kName);
+    EXPECT_EQ(installed.userFile(kName), QStringLiteral("/h/.d/zefirant/") + kName);
+}
+
+// The delivered file is read until the user has a copy; an existing copy is
+// never replaced by the delivered one.
+TEST(ProgramFiles, TheUsersOwnCopyIsMadeOnceAndThenRead) {
+    TestFolder folder;
+    QDir(folder.dir()).mkpath(QStringLiteral("share"));
+    QDir(folder.dir()).mkpath(QStringLiteral("data"));
+    const QString shared = folder.path(QStringLiteral("share/"));
+    const QString data = folder.path(QStringLiteral("data/"));
+    const ProgramFiles files = ProgramFiles::installed(shared, folder.dir(), data);
+    folder.writeBytes(QStringLiteral("share/") + kName, "delivered");
+    EXPECT_EQ(files.deliveredFile(kName), shared + kName);
+
+    EXPECT_EQ(files.editableFolder(kName), data);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("data/") + kName), "delivered");
+    EXPECT_EQ(files.deliveredFile(kName), data + kName);
+
+    folder.writeBytes(QStringLiteral("data/") + kName, "edited");
+    folder.writeBytes(QStringLiteral("share/") + kName, "newer delivered");
+    EXPECT_EQ(files.editableFolder(kName), data);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("data/") + kName), "edited");
+}
+
+TEST(ProgramFiles, ACopyThatCannotBeMadeNamesItsPath) {
+    TestFolder folder;
+    folder.writeBytes(kName, "delivered");
+    const QString missing = folder.path(QStringLiteral("missing/"));
+    const ProgramFiles files = ProgramFiles::installed(folder.dir(), folder.dir(), missing);
+    try {
+        files.editableFolder(kName);
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.text().contains(missing + kName)) << error.text().toStdString();
+    }
+}
+
+} // namespace
+} // namespace zef
