@@ -51,6 +51,7 @@ bool Program::start() {
         return false;
     f.form20 = create<TForm20>(windows_, context);
     f.form20->FormCreate();
+    f.form1->focusGrid();
     f.form2 = create<TForm2>(windows_, context);
     f.form5 = create<TForm5>(windows_, context);
     f.form7 = create<TForm7>(windows_, context);
@@ -60,6 +61,12 @@ bool Program::start() {
     f.fWysokoscWierszy = create<TFwysokosc_wierszy>(windows_, context);
     f.fEmail = create<TFEmail>(windows_, context);
     f.fKorekcja = create<TFkorekcja>(windows_, context);
+    f.form1->storeSummaryGeometry = [summary = f.form20](Settings& s) {
+        summary->storeGeometry(s);
+    };
+    f.form1->recipientForSettings = [email = f.fEmail](const ProfileFile& ini) {
+        return email->recipientForSettings(ini);
+    };
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "summary/summary_counts.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -110,6 +111,11 @@ public:
     void writeStatusPanels();
     // Shows the grid model again (after the dialogs changed cells).
     void repaintGrid();
+
+    // What the close writes of the other windows: the summary window's
+    // geometry and the submission's recipient, handed in by the program.
+    std::function<void(Settings&)> storeSummaryGeometry;
+    std::function<std::string(const ProfileFile&)> recipientForSettings;
 
     // Controls, named as in the documents
     QComboBox* ComboBox1 = nullptr;

@@ -8,12 +8,10 @@
 #include "core/file_error.h"
 #include "core/reference_files.h"
 #include "core/text.h"
-#include "editing/submission_dialog.h"
 #include "mainwindow/grid_fill.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
-#include "summary/summary_window.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -130,8 +128,8 @@ Settings TForm1::currentSettings() const {
     s.widthCorrection = ctx_.state.widthCorrection;
     s.hideDeleted = bez_deleted_1->isChecked();
     s.view = checkedView();
-    if (ctx_.forms.form20 != nullptr)
-        ctx_.forms.form20->storeGeometry(s);
+    if (storeSummaryGeometry)
+        storeSummaryGeometry(s);
     return s;
 }
 
@@ -181,7 +179,7 @@ void TForm1::Koniec1Click() {
 
 bool TForm1::FormCloseQuery() {
     writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
-                  ctx_.forms.fEmail->recipientForSettings(settingsFile()));
+                  recipientForSettings(settingsFile()));
     if (!ctx_.state.station.unsaved())
         return true;
     switch (ctx_.dialogs.messageBox(QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),

@@ -2,7 +2,6 @@
 
 #include "appearance/display_rules.h"
 #include "appearance/window_reach.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/status_panels.h"
 
 #include <QHeaderView>
@@ -95,7 +94,7 @@ void TForm20::FormCreate() {
     StringGrid1->clearSelection();
     StringGrid2->clearSelection();
     show();
-    const ProfileFile ini = ctx_.forms.form1->settingsFile();
+    const ProfileFile ini(ctx_.files.settingsFile(kSettingsFileName));
     if (ini.exists()) {
         Settings geometry;
         storeGeometry(geometry);
@@ -109,7 +108,6 @@ void TForm20::FormCreate() {
     }
     // Every counted cell shows its number from the start, 0 at a first start.
     summaryRefresh();
-    ctx_.forms.form1->focusGrid();
 }
 
 void TForm20::summaryRefresh() {
