@@ -94,6 +94,18 @@ void readLotwSyncOptions(const ParsedArguments& parsed, LotwSyncOptions& options
                       .arg(timeout);
 }
 
+// "1 nazwę pliku", "2 nazwy plików", "5 nazw plików": the noun agrees with
+// the number as Polish wants it.
+QString fileNames(qsizetype count) {
+    const qsizetype lastTwo = count % 100;
+    const qsizetype last = count % 10;
+    if (count == 1)
+        return QStringLiteral("1 nazwę pliku");
+    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        return QStringLiteral("%1 nazwy plików").arg(count);
+    return QStringLiteral("%1 nazw plików").arg(count);
+}
+
 CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     static const std::map<QString, std::pair<CommandKind, QStringList>> commands{
         {QStringLiteral("--import"),
@@ -118,10 +130,9 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     const qsizetype files =
         line.kind == CommandKind::Summary || line.kind == CommandKind::LotwSync ? 1 : 2;
     if (parsed.files.size() != files)
-        return wrongUsage(QStringLiteral("%1: oczekiwano %2 nazw plików, podano %3")
-                              .arg(command)
-                              .arg(files)
-                              .arg(parsed.files.size()));
+        return wrongUsage(
+            QStringLiteral("%1: oczekiwano %2, podano %3")
+                .arg(command, fileNames(files), QString::number(parsed.files.size())));
     line.stationPath = parsed.files.back();
     QString problem;
     switch (line.kind) {
@@ -163,10 +174,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return line;
     }
     const QStringList rest = arguments.mid(1);
-    if (first == QStringLiteral("--help") || first == QStringLiteral("--version")) {
+    const bool help = first == QStringLiteral("--help") || first == QStringLiteral("-h");
+    if (help || first == QStringLiteral("--version")) {
         if (!rest.isEmpty())
             return wrongUsage(QStringLiteral("%1 nie przyjmuje argumentów").arg(first));
-        line.kind = first == QStringLiteral("--help") ? CommandKind::Help : CommandKind::Version;
+        line.kind = help ? CommandKind::Help : CommandKind::Version;
         return line;
     }
     return parseCommand(first, rest);

@@ -38,7 +38,10 @@ int main(int argc, char** argv) {
     zef::Program program(dialogs, system, zef::ProgramFiles::ofRunningProgram(), parameter);
     if (!program.start())
         return 1;
-    QObject::connect(&program.main(), &zef::TForm1::closed, &app, &QApplication::quit);
+    // exit, not quit: quit would ask every window to close, and the summary
+    // window refuses while the program runs.
+    QObject::connect(&program.main(), &zef::TForm1::closed, &app,
+                     [] { QCoreApplication::exit(0); });
     program.main().show();
     return app.exec();
 }

@@ -181,13 +181,20 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (onKeyPress && text.size() == 1 && onKeyPress(text.front()))
         return;
+    // A letter the grid did not take moves nothing: the view's own keyboard
+    // search would jump to another row.
+    if (!text.isEmpty() && text.front().isPrint()) {
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 
 void GridWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (onMouseDown)
-        onMouseDown(event->button(), rowAt(at.y()) + 1, columnAt(at.x()));
+    // Below the last row lies no row at all; row 0 is the header's alone.
+    if (const int row = rowAt(at.y()); onMouseDown && row >= 0)
+        onMouseDown(event->button(), row + 1, columnAt(at.x()));
     QTableView::mousePressEvent(event);
 }
 

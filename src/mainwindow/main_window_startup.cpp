@@ -106,6 +106,7 @@ void TForm1::applySettings(const Settings& s) {
     ctx_.state.widthCorrection = s.widthCorrection;
     requestSize(saturatedWidth(static_cast<long long>(width()) + s.widthCorrection), height());
     keepWithinReach(*this);
+    grid_.setHideDeleted(s.hideDeleted);
     bez_deleted_1->setChecked(s.hideDeleted);
     checkView(s.view);
 }

@@ -221,9 +221,11 @@ void TFPodmioty::setNewEntityMode(bool on) {
 }
 
 void TFPodmioty::clearEdits() {
-    Edit1->clear();
-    Edit2->clear();
-    Edit3->clear();
+    // Cleared fields hold no change: clear() alone leaves them marked modified.
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
+        edit->clear();
+        edit->setModified(false);
+    }
 }
 
 void TFPodmioty::FormActivate() {
@@ -392,6 +394,10 @@ void TFPodmioty::Button5Click() {
             return;
     }
     accept();
+}
+
+void TFPodmioty::reject() {
+    runCommand(ctx_.dialogs, [this] { Button5Click(); });
 }
 
 bool TFPodmioty::eventFilter(QObject* watched, QEvent* event) {

@@ -57,6 +57,9 @@ public:
     QPushButton* Button4 = nullptr;
     QPushButton* Button5 = nullptr;
 
+    // Escape and the window's close button ask as "Powrót" does.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -4,6 +4,7 @@
 #include "appearance/window_reach.h"
 #include "mainwindow/status_panels.h"
 
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -140,6 +141,10 @@ void TForm20::storeGeometry(Settings& settings) const {
 void TForm20::FormResize() {
     StatusBar1->setPanelWidth(0, width() / 3);
     StatusBar1->setPanelWidth(1, width() / 3);
+}
+
+void TForm20::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 void TForm20::resizeEvent(QResizeEvent* event) {

@@ -34,6 +34,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The window stays while the program runs: no command would bring it back.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormResize();

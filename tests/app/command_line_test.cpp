@@ -124,7 +124,7 @@ TEST(CommandLine, UsageHelpAndVersionReachTheirStreams) {
     EXPECT_EQ(fixture.run(args({"--import", "log.adi"})), 2);
     EXPECT_TRUE(fixture.out.empty());
     EXPECT_EQ(
-        fixture.err.rfind("zefirant: --import: oczekiwano 2 nazw plików, podano 1\nUżycie:\n", 0),
+        fixture.err.rfind("zefirant: --import: oczekiwano 2 nazwy plików, podano 1\nUżycie:\n", 0),
         0u)
         << fixture.err;
     EXPECT_NE(fixture.err.find("zefirant --summary [--mode confirmed|verified|pending] "
@@ -138,6 +138,18 @@ TEST(CommandLine, UsageHelpAndVersionReachTheirStreams) {
 
     EXPECT_EQ(fixture.run(args({"--version"})), 0);
     EXPECT_EQ(fixture.out, "Zefirant Wersja 3.0.1\n"); // as the about window shows it
+}
+
+TEST(CommandLine, ShortHelpAndTheNumberOfFileNamesInPolish) {
+    EXPECT_EQ(parseCommandLine({QStringLiteral("-h")}).kind, CommandKind::Help);
+    const std::vector<std::pair<QStringList, QString>> cases{
+        {{QStringLiteral("--summary")}, QStringLiteral("oczekiwano 1 nazwę pliku, podano 0")},
+        {{QStringLiteral("--import"), QStringLiteral("a")},
+         QStringLiteral("oczekiwano 2 nazwy plików, podano 1")},
+    };
+    for (const auto& [arguments, problem] : cases)
+        EXPECT_TRUE(parseCommandLine(arguments).problem.endsWith(problem))
+            << parseCommandLine(arguments).problem.toStdString();
 }
 
 } // namespace

@@ -2,13 +2,17 @@
 // their menu items, the keys, and the search dialog.
 #include "mainwindow/main_window.h"
 
+#include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
 #include "mainwindow/status_panels.h"
 #include "support/test_program.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -81,6 +85,43 @@ TEST(GridWindow, TypedPrefixMovesTheSelection) {
     EXPECT_EQ(m.grid().model().cell(2, m.grid().model().currentRow()), "SP");
     EXPECT_TRUE(m.StringGrid1KeyPress(QChar(27)));
     EXPECT_EQ(m.Label1->text(), QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
+}
+
+// What the user does to the grid widget itself: a letter while sorted by
+// another column moves nothing; a press below the last row is no header click.
+TEST(GridWindow, LettersAndPressesTheGridDoesNotTakeDoNothing) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.show();
+    m.StringGrid1MouseDown(Qt::LeftButton, 0, 3); // sorted by name
+    const int row = m.grid().model().currentRow();
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"));
+    QApplication::sendEvent(m.StringGrid1, &letter);
+    EXPECT_EQ(m.grid().model().currentRow(), row);
+    EXPECT_EQ(m.Label3->text(), QString());
+
+    QWidget* space = m.StringGrid1->viewport();
+    const QPointF below(5, space->height() - 2);
+    ASSERT_LT(m.StringGrid1->rowAt(static_cast<int>(below.y())), 0);
+    QMouseEvent press(QEvent::MouseButtonPress, below, space->mapToGlobal(below), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(space, &press);
+    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_EQ(m.grid().sortColumn(), 3);
+}
+
+// "Usuniete=1" of the settings hides the deleted entities at start-up and is
+// written back as it stands.
+TEST(GridWindow, HidingDeletedEntitiesIsRestoredFromTheSettings) {
+    TestProgram app;
+    app.folder.write(QStringLiteral("zefirant.ini"), {"[Wyswietlanie]", "Usuniete=1"});
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    EXPECT_TRUE(m.grid().hideDeleted());
+    EXPECT_TRUE(m.bez_deleted_1->isChecked());
+    EXPECT_TRUE(m.FormCloseQuery());
+    EXPECT_TRUE(m.settingsFile().readBool("Wyswietlanie", "Usuniete", false));
 }
 
 TEST(GridWindow, HelpKeyAndSearchKey) {

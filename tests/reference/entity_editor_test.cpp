@@ -185,6 +185,28 @@ TEST_F(EntityEditor, EditsCarryTheBandSlotsAlong) {
     EXPECT_TRUE(isDeleted(row(4)));
 }
 
+// After a save nothing counts as changed, so "Powrót" closes at once; typed
+// edits are never dropped by Escape or the close button without the question.
+TEST_F(EntityEditor, ClosingAsksOnlyAboutEditsNotSaved) {
+    TFPodmioty& dialog = open();
+    choose(3);
+    type(dialog.Edit3, QStringLiteral("USA"));
+    ASSERT_TRUE(save(kModified));
+    dialog.setResult(QDialog::Rejected);
+    dialog.Button5Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+    choose(3);
+    type(dialog.Edit3, QStringLiteral("United States"));
+    app.dialogs.expectMessage(
+        QStringLiteral("Ostrzeżenie"),
+        QStringLiteral("Zmiany  nie  zostały  zapisane.\nCzy zapisać dokonane zmiany?"),
+        Answer::Cancel);
+    dialog.setResult(QDialog::Rejected);
+    dialog.reject(); // Escape
+    EXPECT_EQ(dialog.Edit3->text(), QStringLiteral("United States"));
+}
+
 TEST_F(EntityEditor, BackupChainOverThreeSaves) {
     const QString backup = app.folder.path(kEntityBackupName);
     const std::string delivered = file();

@@ -53,6 +53,10 @@ TEST(StationNotifications, EveryChangeReachesTheWindowsThatShowIt) {
     EXPECT_EQ(app.main().StatusBar2->panelText(1), QString());
     app.station().setPath(QStringLiteral("/dane/stacja.csv"));
     EXPECT_EQ(app.main().StatusBar2->panelText(0), QStringLiteral("/dane/stacja.csv"));
+
+    // Nothing brings the summary window back, so the window manager cannot close it.
+    app.summary().show();
+    EXPECT_FALSE(app.summary().close());
 }
 
 } // namespace
