@@ -1,0 +1,28 @@
+#include "support/cpu_time.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace zef::test {
+
+namespace {
+
+std::chrono::nanoseconds threadCpuTime() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+} // namespace
+
+std::chrono::nanoseconds leastCpuTime(const std::function<void()>& work, int runs) {
+    auto least = std::chrono::nanoseconds::max();
+    for (int i = 0; i < runs; ++i) {
+        const auto start = threadCpuTime();
+        work();
+        least = std::min(least, threadCpuTime() - start);
+    }
+    return least;
+}
+
+} // namespace zef::test

@@ -1,0 +1,14 @@
+#pragma once
+// How work grows, measured in the processor time of the calling thread: time
+// the thread waits for a busy processor is not counted, so two sizes' times
+// can be compared on any machine.
+
+#include <chrono>
+#include <functional>
+
+namespace zef::test {
+
+// The least processor time of `runs` runs of `work`.
+std::chrono::nanoseconds leastCpuTime(const std::function<void()>& work, int runs = 3);
+
+} // namespace zef::test
