@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <ctime>
+#include <gtest/gtest.h>
+#include <iostream>
 
 namespace zef::test {
 
@@ -23,6 +25,14 @@ std::chrono::nanoseconds leastCpuTime(const std::function<void()>& work, int run
         least = std::min(least, threadCpuTime() - start);
     }
     return least;
+}
+
+void expectGrowthBelow(std::chrono::nanoseconds smaller, std::chrono::nanoseconds larger, int limit,
+                       const std::string& what) {
+    using Ms = std::chrono::duration<double, std::milli>;
+    std::cout << "[   time   ] " << what << ": " << Ms(smaller).count() << " ms, then "
+              << Ms(larger).count() << " ms\n";
+    EXPECT_LT(larger, limit * smaller) << what;
 }
 
 } // namespace zef::test
