@@ -1,5 +1,6 @@
 #include "core/text_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zef {
@@ -53,17 +54,19 @@ std::vector<std::string> splitLines(std::string_view bytes, LineEnds ends) {
 }
 
 LineReader::LineReader(const QString& path, std::size_t lineLimit)
-    : file_(path), lineLimit_(lineLimit) {}
+    : file_(path), lineLimit_(lineLimit), buffer_(2 * kChunk, '\0') {}
 
+// Moves the unread bytes to the front and reads at least a chunk after them.
 bool LineReader::fill() {
     if (atEnd_)
         return false;
-    buffer_.erase(0, position_);
+    std::memmove(buffer_.data(), buffer_.data() + position_, end_ - position_);
+    end_ -= position_;
     position_ = 0;
-    const std::size_t old = buffer_.size();
-    buffer_.resize(old + kChunk);
-    const std::size_t got = file_.read(buffer_.data() + old, kChunk);
-    buffer_.resize(old + got);
+    if (buffer_.size() - end_ < kChunk)
+        buffer_.resize(std::max(2 * buffer_.size(), end_ + kChunk));
+    const std::size_t got = file_.read(buffer_.data() + end_, buffer_.size() - end_);
+    end_ += got;
     if (got == 0)
         atEnd_ = true;
     return got > 0;
@@ -77,48 +80,55 @@ void LineReader::cutOverlongLine() {
         overlong_ = true;
     }
     const std::size_t keep = kKeptLineEnd + 1;
-    if (buffer_.size() - position_ > keep)
-        position_ = buffer_.size() - keep;
+    if (end_ - position_ > keep)
+        position_ = end_ - keep;
 }
 
-void LineReader::deliver(std::string& line, std::size_t end) {
+std::string_view LineReader::deliver(std::size_t end) {
     std::size_t lineEnd = end;
     if (lineEnd > position_ && buffer_[lineEnd - 1] == '\r')
         --lineEnd;
-    if (!overlong_) {
-        line.assign(buffer_, position_, lineEnd - position_);
-        return;
-    }
-    const std::size_t tail = std::min(kKeptLineEnd, lineEnd - position_);
-    line = head_;
-    line.append(buffer_, lineEnd - tail, tail);
-    head_.clear();
+    const std::string_view line(buffer_.data() + position_, lineEnd - position_);
+    if (!overlong_)
+        return line;
+    // The overlong line's pieces joined in head_, which holds them until the next call.
+    head_.append(line.substr(line.size() - std::min(kKeptLineEnd, line.size())));
     overlong_ = false;
+    return head_;
 }
 
-bool LineReader::next(std::string& line) {
+bool LineReader::next(std::string_view& line) {
+    head_.clear();
     std::size_t searchFrom = position_;
     for (;;) {
         const char* start = buffer_.data() + searchFrom;
-        if (const void* lf = std::memchr(start, '\n', buffer_.size() - searchFrom)) {
+        if (const void* lf = std::memchr(start, '\n', end_ - searchFrom)) {
             const auto end =
                 static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data());
-            deliver(line, end);
+            line = deliver(end);
             position_ = end + 1;
             return true;
         }
-        if (overlong_ || buffer_.size() - position_ > lineLimit_)
+        if (overlong_ || end_ - position_ > lineLimit_)
             cutOverlongLine();
-        const std::size_t scanned = buffer_.size() - position_;
+        const std::size_t scanned = end_ - position_;
         if (!fill()) {
-            if (position_ >= buffer_.size() && !overlong_)
+            if (position_ >= end_ && !overlong_)
                 return false;
-            deliver(line, buffer_.size());
-            position_ = buffer_.size();
+            line = deliver(end_);
+            position_ = end_;
             return true;
         }
         searchFrom = position_ + scanned;
     }
+}
+
+bool LineReader::next(std::string& line) {
+    std::string_view view;
+    if (!next(view))
+        return false;
+    line.assign(view);
+    return true;
 }
 
 std::vector<std::string> readLines(const QString& path) {

@@ -35,18 +35,21 @@ public:
     static constexpr std::size_t kKeptLineEnd = 16;
 
     explicit LineReader(const QString& path, std::size_t lineLimit = std::string::npos);
-    // The next line into `line`, reusing its storage; false at the end.
+    // The next line, valid until the next call; false at the end.
+    bool next(std::string_view& line);
+    // The same, copied into `line`.
     bool next(std::string& line);
 
 private:
     bool fill();
     void cutOverlongLine();
-    void deliver(std::string& line, std::size_t end);
+    std::string_view deliver(std::size_t end);
 
     InputFile file_;
     std::size_t lineLimit_;
-    std::string buffer_;
+    std::string buffer_; // bytes [position_, end_) are read and not yet delivered
     std::size_t position_ = 0;
+    std::size_t end_ = 0;
     bool atEnd_ = false;
     std::string head_; // the kept start of an overlong line being skipped
     bool overlong_ = false;

@@ -27,6 +27,16 @@ std::unordered_map<long long, int> indexRows(const std::array<Row, N>& rows, int
     return index;
 }
 
+// What was listed before the error must reach the disk; a list that cannot
+// be written either is named too, since the user would look there.
+void closeAfterError(AdifImporter& importer, ImportResult& result) {
+    try {
+        importer.abandon();
+    } catch (const FileError& error) {
+        result.errorText += u'\n' + error.text();
+    }
+}
+
 } // namespace
 
 AdifImporter::AdifImporter(AwardTables& tables, const QString& errorListPath,
@@ -54,6 +64,13 @@ void AdifImporter::addLine(std::string_view line) {
 void AdifImporter::finish() {
     if (recordOpen_)
         applyRecord();
+    errors_.close();
+}
+
+void AdifImporter::abandon() {
+    record_.clear();
+    recordOpen_ = false;
+    overlong_ = false;
     errors_.close();
 }
 
@@ -156,19 +173,21 @@ ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QStr
     try {
         importer.emplace(tables, errorListPath, options);
         LineReader reader(adifPath, AdifImporter::kRecordLimit);
-        std::string line;
+        std::string_view line;
         std::int64_t linesRead = 0;
         while (reader.next(line)) {
-            ++linesRead;
-            if (progress)
-                progress(linesRead);
             importer->addLine(line);
+            if (++linesRead % kProgressLines == 0 && progress)
+                progress(linesRead);
         }
+        if (linesRead % kProgressLines != 0 && progress)
+            progress(linesRead);
         importer->finish();
     } catch (const FileError& error) {
-        // A record still being read when the error came is not applied.
         result.cutShort = true;
         result.errorText = error.text();
+        if (importer)
+            closeAfterError(*importer, result);
     }
     if (importer)
         result.errorEntries = importer->errorEntries();

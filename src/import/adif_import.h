@@ -1,7 +1,8 @@
 #pragma once
 // The ADIF import: confirmed contacts of an ADIF file go into the band slots
 // of the entity and zone tables; records that cannot be placed are listed in
-// the error list file. The file is streamed: one record is held at a time.
+// the error list file. One pass over the file's bytes through a block buffer:
+// lines are views into it, and only the current record is copied.
 
 #include "core/award_tables.h"
 #include "import/adif_record.h"
@@ -19,8 +20,10 @@
 
 namespace zef {
 
-// Called with the number of lines read so far, once per line.
+// Called with the number of lines read so far: after every kProgressLines
+// lines, and with the last line.
 using ImportProgress = std::function<void(std::int64_t linesRead)>;
+inline constexpr std::int64_t kProgressLines = 4096;
 
 struct ImportResult {
     int errorEntries = 0;  // entries appended to the error list in this run
@@ -65,6 +68,9 @@ public:
     // The file has ended: its last line closes the last record. The error
     // list is on disk when this returns.
     void finish();
+    // The file could not be read to its end: the record being read is
+    // dropped. The error list is on disk when this returns.
+    void abandon();
 
     int errorEntries() const { return errorEntries_; }
 

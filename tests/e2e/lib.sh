@@ -11,6 +11,9 @@ PROGRAM_DIR="$WORK/program"
 mkdir -p "$PROGRAM_DIR"
 cp "$BINARY" "$PROGRAM_DIR/zefirant"
 ARTEFACTS="${E2E_ARTEFACTS:-$WORK}"
+# Waits end on what they wait for; this many tenths of a second only guard
+# against a hang, since a busy machine may take long for anything.
+GUARD_TENTHS=600
 
 # A display of our own: another server (a developer's, another test's) may
 # hold any number, so a free one is tried until a server answers on it.
@@ -22,7 +25,7 @@ for _ in $(seq 20); do
     Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$number"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
+    for _ in $(seq "$GUARD_TENTHS"); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
     kill "$XVFB_PID" 2>/dev/null || true
 done
 xdpyinfo >/dev/null 2>&1 || { echo "no X display could be started" >&2; exit 1; }
@@ -47,7 +50,7 @@ start_program() {
 # Waits for a window whose title matches the pattern; prints its id.
 wait_window() {
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq "$GUARD_TENTHS"); do
         id=$(xdotool search --name "$1" 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -56,12 +59,11 @@ wait_window() {
     return 1
 }
 
-# Waits for the program to end; fails when it does not within the time given.
-# Waits for the program to end with the exit status given (0 unless told);
-# a crash at the end is a failure too.
+# Waits for the program to end with the exit status given (0 unless told),
+# at most the tenths of a second given; a crash at the end is a failure too.
 wait_exit() {
     local expected="${2:-0}" status=0
-    for _ in $(seq "${1:-50}"); do
+    for _ in $(seq "${1:-$GUARD_TENTHS}"); do
         if ! kill -0 "$APP_PID" 2>/dev/null; then
             wait "$APP_PID" || status=$?
             APP_PID=""

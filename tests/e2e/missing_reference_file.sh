@@ -7,5 +7,5 @@ box=$(wait_window '^Błąd') || fail "no message box"
 screenshot missing_reference_file
 point_at "$box"
 xdotool key Return
-wait_exit 50 1 || fail "program still running"
+wait_exit "$GUARD_TENTHS" 1 || fail "program still running"
 echo "ok"

@@ -17,6 +17,8 @@ import time
 BINARY, SOURCE_DIR = sys.argv[1], sys.argv[2]
 ARTEFACTS = os.environ.get("E2E_ARTEFACTS", tempfile.gettempdir())
 SEMICOLONS = ";" * 20
+# Waits end on what they wait for; these seconds only guard against a hang.
+GUARD = 60.0
 
 ADIF = (
     "Exported for the test<eoh>\r\n"
@@ -31,7 +33,7 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.strip()
 
 
-def find_window(pattern, timeout=15.0):
+def find_window(pattern, timeout=GUARD):
     end = time.time() + timeout
     while time.time() < end:
         ids = xdotool("search", "--name", pattern).split()
@@ -69,7 +71,7 @@ def click(x, y):
     xdotool("mousemove", str(x), str(y), "click", "1")
 
 
-def wait_for(condition, what, timeout=15.0):
+def wait_for(condition, what, timeout=GUARD):
     end = time.time() + timeout
     while time.time() < end:
         if condition():
@@ -226,7 +228,7 @@ def main():
         click(x + 20, y + 10)
         time.sleep(0.8)
         press("Up", "Return")
-        if program.wait(timeout=15) != 0:
+        if program.wait(timeout=GUARD) != 0:
             fail(f"the program ended with status {program.returncode}")
     except subprocess.TimeoutExpired:
         fail("the program did not end")

@@ -70,7 +70,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 
 # "Plik" / "Nowy", the callsign.
 xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-sleep 1
+sleep 2
 xdotool key Down Return
 box=$(wait_window '^Identyfikacja stacji') || fail "callsign box"
 point_at "$box"
@@ -82,10 +82,10 @@ for _ in $(seq 50); do
 done
 
 # "Plik" / "Zapisz jako..", the name, the notice.
-sleep 1
+sleep 2
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-sleep 1
+sleep 2
 xdotool key --delay 60 Down Down Down Down Return
 dialog=$(wait_window '^Zachowaj jako|^Save As') || fail "save dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"

@@ -1,0 +1,47 @@
+# An ADIF file that fails to read part way (an input/output error injected
+# by strace) ends --import: the station data file stays as it was, and what
+# the error list got until then is on disk, whole entries only.
+set -euo pipefail
+
+BINARY="$1"
+SOURCE_DIR="$2"
+command -v strace >/dev/null || exit 77
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+cp "$BINARY" "$WORK/zefirant"
+cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" "$WORK/"
+strace -qq -o /dev/null true 2>/dev/null || exit 77
+
+fail() { echo "FAIL: $*" >&2; cat "$WORK/err" >&2 2>/dev/null || true; exit 1; }
+
+{
+    printf 'SP9XYZ  01.01.2026'
+    for band in 80 40 20 15 10; do printf ';Call-%sm;Date-%sm;QSL-%sm;Weryf-%sm' \
+        $band $band $band $band; done
+    printf '\r\n291| |K    |United States of America;;;;;;;;;;;;;;;;;;;;\r\n'
+    printf '===========================================\r\n'
+    for zone in $(seq 40); do printf '     |%-5s|K;;;;;;;;;;;;;;;;;;;;\r\n' "$zone"; done
+} >"$WORK/stacja.csv"
+cp "$WORK/stacja.csv" "$WORK/before.csv"
+
+# A megabyte of records for an entity no station holds: each is listed.
+record='<CALL:5>SP1AA<QSO_DATE:8>20240101<BAND:3>40M<DXCC:3>999<CQZ:1>5<QSL_RCVD:1>Y<EOR>'
+{
+    printf '<EOH>\r\n'
+    for _ in $(seq 12000); do printf '%s\r\n' "$record"; done
+} >"$WORK/log.adi"
+
+status=0
+strace -qq -o /dev/null -P "$WORK/log.adi" -e trace=read -e inject=read:error=EIO:when=2 \
+    "$WORK/zefirant" --import "$WORK/log.adi" "$WORK/stacja.csv" >/dev/null 2>"$WORK/err" ||
+    status=$?
+[ "$status" = 1 ] || fail "--import ended with $status, expected 1"
+grep -qF "$WORK/log.adi" "$WORK/err" || fail "the error does not name the log"
+cmp -s "$WORK/stacja.csv" "$WORK/before.csv" || fail "the station data file changed"
+
+entries=$(tail -n +2 "$WORK/bledy_dxcc.txt" | wc -l)
+[ "$entries" -gt 0 ] || fail "nothing listed before the error is on disk"
+[ "$entries" -lt 12000 ] || fail "the error came after the whole log was read"
+[ "$(tail -n +2 "$WORK/bledy_dxcc.txt" | sort -u)" = "$record"$'\r' ] ||
+    fail "the error list holds cut or foreign entries"
+echo "$entries entries listed before the error are on disk"
