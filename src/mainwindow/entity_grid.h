@@ -23,8 +23,11 @@ namespace zef {
 
 class EntityGrid {
 public:
-    // Sorting compares as `sortLocale` does; the program passes the user's.
-    explicit EntityGrid(const QLocale& sortLocale = QLocale());
+    // Sorting compares as `sortLocale` does: Polish, whatever the
+    // environment's locale, since under C.UTF-8 "ZS0" would come before "ZS"
+    // and the typed prefix search, which relies on that order, would select
+    // the wrong entity.
+    explicit EntityGrid(const QLocale& sortLocale = QLocale(QLocale::Polish, QLocale::Poland));
 
     GridModel& model() { return model_; }
     const GridModel& model() const { return model_; }

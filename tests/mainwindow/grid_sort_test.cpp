@@ -23,6 +23,21 @@ std::vector<std::string> column(const GridModel& m, int c) {
 
 using Texts = std::vector<std::string>;
 
+// The order is Polish whatever the environment's locale (ctest runs with
+// none set): a prefix comes before its longer forms.
+TEST(GridSort, PrefixesOrderTheSameWhateverTheLocale) {
+    const Texts shuffled{"ZS0", "3D2/C", "ZS", "3C0", "3D2", "3C"};
+    AwardTables t;
+    for (std::size_t i = 0; i < shuffled.size(); ++i)
+        putEntity(t, static_cast<int>(i) + 1, static_cast<int>(i) + 1, shuffled[i], "x");
+    EntityGrid grid;
+    grid.fill(t, 0);
+    grid.mouseDown(kNumberColumn, 0);
+    grid.mouseDown(kPrefixColumn, 0);
+    EXPECT_EQ(column(grid.model(), kPrefixColumn),
+              (Texts{"3C", "3C0", "3D2", "3D2/C", "ZS", "ZS0"}));
+}
+
 TEST(GridSort, PrefixHeaderClicksToggleTheDirection) {
     const AwardTables t = stationWithEntities(3);
     EntityGrid grid;
