@@ -108,9 +108,12 @@ void TForm1::buildToolBar(QWidget* parent) {
     QFont comboFont = font();
     comboFont.setBold(true);
     ComboBox1->setFont(comboFont);
+    // Blue only while usable: a disabled selector keeps the grey that says so.
     QPalette comboPalette = ComboBox1->palette();
-    comboPalette.setColor(QPalette::Text, QColor(0, 84, 227));
-    comboPalette.setColor(QPalette::ButtonText, QColor(0, 84, 227));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        comboPalette.setColor(group, QPalette::Text, QColor(0, 84, 227));
+        comboPalette.setColor(group, QPalette::ButtonText, QColor(0, 84, 227));
+    }
     ComboBox1->setPalette(comboPalette);
     ComboBox1->addItems({QStringLiteral("Pasmo 80M"), QStringLiteral("Pasmo 40M"),
                          QStringLiteral("Pasmo 20M"), QStringLiteral("Pasmo 15M"),

@@ -8,6 +8,7 @@
 #include "support/test_program.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -109,6 +110,16 @@ TEST(GridWindow, LettersAndPressesTheGridDoesNotTakeDoNothing) {
     QApplication::sendEvent(space, &press);
     EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
     EXPECT_EQ(m.grid().sortColumn(), 3);
+}
+
+// The band/zone selector is blue while usable and grey while disabled.
+TEST(GridWindow, TheSelectorLooksDisabledWhenItIs) {
+    TestProgram app;
+    ASSERT_TRUE(app.start()); // no station data: the selector is disabled
+    const QPalette& palette = app.main().ComboBox1->palette();
+    EXPECT_FALSE(app.main().ComboBox1->isEnabled());
+    EXPECT_EQ(palette.color(QPalette::Active, QPalette::ButtonText), QColor(0, 84, 227));
+    EXPECT_NE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(0, 84, 227));
 }
 
 // "Usuniete=1" of the settings hides the deleted entities at start-up and is
