@@ -283,9 +283,11 @@ void TForm1::buildMenu() {
         {Plikpomocy1, &TForm1::Plikpomocy1Click},
         {Oprogramie1, &TForm1::Oprogramie1Click},
     };
-    for (const auto& [action, handler] : handlers)
-        connect(action, &QAction::triggered, this,
+    for (const auto& item : handlers) {
+        const auto handler = item.second;
+        connect(item.first, &QAction::triggered, this,
                 guarded(ctx_.dialogs, [this, handler] { (this->*handler)(); }));
+    }
 }
 
 } // namespace zef
