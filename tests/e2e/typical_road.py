@@ -61,6 +61,12 @@ def type_text(text):
     xdotool("type", "--delay", "30", text)
 
 
+def settle():
+    """A dialog that has just appeared gives its field the focus a moment
+    later; keys typed before that are lost (a slow, sanitized build)."""
+    time.sleep(1.0)
+
+
 def answer(pattern, *keys):
     """A message or input box: the pointer onto it, then the keys."""
     point_into(find_window(pattern))
@@ -203,6 +209,7 @@ def main():
         answer("^Informacja", "Return")
         dialog = find_window("^Importowanie danych z pliku ADIF")
         point_into(dialog)
+        settle()
         type_text(adif)
         dialog_x, dialog_y = geometry(dialog)
         click(dialog_x + 334, dialog_y + 46)  # "Importuj"
@@ -220,6 +227,7 @@ def main():
         time.sleep(0.8)
         press("Down", "Down", "Down", "Down", "Return")
         point_into(find_window("^Zachowaj jako|^Save As"), 300, 360)
+        settle()
         type_text(station)
         press("Return")
         answer("^Informacja", "Return")

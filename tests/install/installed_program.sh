@@ -90,6 +90,7 @@ xdotool key --delay 60 Down Down Down Down Return
 dialog=$(wait_window '^Zachowaj jako|^Save As') || fail "save dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove $((X + 300)) $((Y + 360))
+sleep 1 # the file name field takes the focus a moment after the dialog shows
 xdotool type --delay 30 "$USER_HOME/stacja"
 xdotool key Return
 box=$(wait_window '^Informacja') || fail "saved notice"
