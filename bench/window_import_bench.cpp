@@ -58,7 +58,7 @@ void BM_WindowImport100k(benchmark::State& state) {
         return;
     }
     program.state.station.setCallsign("SP9XYZ"); // else the grid fill asks for it
-    TForm7& dialog = *program.context.forms.form7;
+    TForm7& dialog = program.import();
     program.main().show();
     auto batchTables = std::make_unique<AwardTables>();
     double windowTotal = 0;

@@ -1,73 +1,106 @@
 #include "app/program.h"
 
 #include "appearance/about_window.h"
+#include "appearance/display_commands.h"
 #include "appearance/row_height_dialog.h"
 #include "appearance/width_correction_dialog.h"
+#include "editing/editing_commands.h"
 #include "editing/entry_dialog.h"
 #include "editing/submission_dialog.h"
 #include "editing/verification_dialog.h"
+#include "import/import_command.h"
 #include "import/import_dialog.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/search_dialog.h"
+#include "platform/command_guard.h"
 #include "reference/entity_editor.h"
+#include "reference/entity_editor_command.h"
+#include "summary/summary_commands.h"
 #include "summary/summary_window.h"
 
-#include <QWidget>
+#include <QAction>
+#include <functional>
+#include <utility>
 
 namespace zef {
 
-namespace {
-template <typename Window>
-Window* create(std::vector<std::unique_ptr<QObject>>& windows, Context& context) {
-    auto window = std::make_unique<Window>(context);
-    Window* raw = window.get();
-    windows.push_back(std::move(window));
-    return raw;
-}
-} // namespace
-
 Program::Program(Dialogs& dialogs, System& system, ProgramFiles files,
                  std::optional<QString> parameter)
-    : files(std::move(files)), context{state, dialogs, system, this->files, {}},
+    : files(std::move(files)), context{state, dialogs, system, this->files},
       parameter_(std::move(parameter)) {}
 
 // Windows are hidden first, so none of them closes (and asks or writes
-// settings) while the others are already gone; then they go in reverse order
-// of creation, the dialogs owned by the main window before it.
+// settings) while the others are already gone.
 Program::~Program() {
-    for (auto& window : windows_)
-        if (auto* widget = qobject_cast<QWidget*>(window.get()))
-            widget->hide();
-    while (!windows_.empty())
-        windows_.pop_back();
+    QWidget* const windows[] = {
+        form1_.get(),  form20_.get(),   form2_.get(),     form5_.get(),
+        form7_.get(),  form4_.get(),    fPodmioty_.get(), fWysokoscWierszy_.get(),
+        fEmail_.get(), fKorekcja_.get()};
+    for (QWidget* window : windows)
+        if (window != nullptr)
+            window->hide();
 }
 
 bool Program::start() {
-    Forms& f = context.forms;
-    f.form1 = create<TForm1>(windows_, context);
+    form1_ = std::make_unique<TForm1>(context);
+    TForm1& main = *form1_;
     if (parameter_)
-        f.form1->setParameter(*parameter_);
-    if (!f.form1->FormCreate())
+        main.setParameter(*parameter_);
+    if (!main.FormCreate())
         return false;
-    f.form20 = create<TForm20>(windows_, context);
-    f.form20->FormCreate();
-    f.form1->focusGrid();
-    f.form2 = create<TForm2>(windows_, context);
-    f.form5 = create<TForm5>(windows_, context);
-    f.form7 = create<TForm7>(windows_, context);
-    f.form3 = create<TForm3>(windows_, context);
-    f.form4 = create<TForm4>(windows_, context);
-    f.fPodmioty = create<TFPodmioty>(windows_, context);
-    f.fWysokoscWierszy = create<TFwysokosc_wierszy>(windows_, context);
-    f.fEmail = create<TFEmail>(windows_, context);
-    f.fKorekcja = create<TFkorekcja>(windows_, context);
-    f.form1->storeSummaryGeometry = [summary = f.form20](Settings& s) {
+    form20_ = std::make_unique<TForm20>(context);
+    form20_->FormCreate();
+    main.focusGrid();
+    form2_ = std::make_unique<TForm2>(context, main);
+    form5_ = std::make_unique<TForm5>(context);
+    form7_ = std::make_unique<TForm7>(context, main);
+    form4_ = std::make_unique<TForm4>(context, main);
+    fPodmioty_ = std::make_unique<TFPodmioty>(context, &main);
+    fWysokoscWierszy_ = std::make_unique<TFwysokosc_wierszy>(context, main);
+    fEmail_ = std::make_unique<TFEmail>(context, &main);
+    fKorekcja_ = std::make_unique<TFkorekcja>(context, main);
+    main.storeSummaryGeometry = [summary = form20_.get()](Settings& s) {
         summary->storeGeometry(s);
     };
-    f.form1->recipientForSettings = [email = f.fEmail](const ProfileFile& ini) {
+    main.recipientForSettings = [email = fEmail_.get()](const ProfileFile& ini) {
         return email->recipientForSettings(ini);
     };
+    wireCommands();
     return true;
+}
+
+void Program::wireCommands() {
+    TForm1& m = *form1_;
+    const std::pair<QAction*, std::function<void()>> commands[] = {
+        {m.Zarzdzaniebazpodmiotw1, [this] { Zarzdzaniebazpodmiotw1Click(context, *fPodmioty_); }},
+        {m.Zestawieniewszystkiepodmioty1,
+         [this] { Zestawieniewszystkiepodmioty1Click(context, *form1_, *form20_); }},
+        {m.Zestawieniepodmiotyzweryfikowane1,
+         [this] { Zestawieniepodmiotyzweryfikowane1Click(context, *form1_, *form20_); }},
+        {m.Zestawieniepodmiotydoweryfikacji1,
+         [this] { Zestawieniepodmiotydoweryfikacji1Click(context, *form1_, *form20_); }},
+        {m.Wydrukpodmiotw1, [this] { Wydrukpodmiotw1Click(context); }},
+        {m.Importdanych1, [this] { Importdanych1Click(context, *form1_, *form7_); }},
+        {m.Wyslij_dane, [this] { Wyslij_daneClick(context, *fEmail_); }},
+        {m.Weryfikacjadanych1, [this] { Weryfikacjadanych1Click(context, *form1_, *form4_); }},
+        {m.Edycja1, [this] { Edycja1Click(*form2_); }},
+        {m.Kolortadlapodmiotwpotwierdzonych1,
+         [this] { Kolortadlapodmiotwpotwierdzonych1Click(context, *form1_); }},
+        {m.Kolortadlapodmiotwusunitych1,
+         [this] { Kolortadlapodmiotwusunitych1Click(context, *form1_); }},
+        {m.Kolortadlapodmiotwzweryfikowanych1,
+         [this] { Kolortadlapodmiotwzweryfikowanych1Click(context, *form1_); }},
+        {m.Kolortadlapodmiotwpozostaych1,
+         [this] { Kolortadlapodmiotwpozostaych1Click(context, *form1_); }},
+        {m.Czcionka1, [this] { Czcionka1Click(context, *form1_, fontChoice_); }},
+        {m.Korekcjaszerokocigwnegookna1,
+         [this] { Korekcjaszerokocigwnegookna1Click(*form1_, *fKorekcja_); }},
+        {m.Wysoko1, [this] { Wysoko1Click(context, *form1_, *fWysokoscWierszy_); }},
+        {m.Plikpomocy1, [this] { Plikpomocy1Click(context); }},
+        {m.Oprogramie1, [this] { Oprogramie1Click(context, *form1_, *form5_); }},
+    };
+    for (const auto& command : commands)
+        QObject::connect(command.first, &QAction::triggered, &m,
+                         guarded(context.dialogs, command.second));
 }
 
 } // namespace zef

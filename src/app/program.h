@@ -1,15 +1,28 @@
 #pragma once
 // The program: the shared store and the eleven windows, created in their
-// fixed order, each handed the same context.
+// fixed order, each handed the same context and the windows it works with.
+// It wires the main menu's items that belong to other subsystems to their
+// commands.
 
 #include "platform/context.h"
 
-#include <QObject>
+#include <QFont>
 #include <QString>
 #include <memory>
 #include <optional>
 
 namespace zef {
+
+class TForm1;
+class TForm20;
+class TForm2;
+class TForm5;
+class TForm7;
+class TForm4;
+class TFPodmioty;
+class TFwysokosc_wierszy;
+class TFEmail;
+class TFkorekcja;
 
 class Program {
 public:
@@ -26,12 +39,34 @@ public:
     const ProgramFiles files;
     Context context;
 
-    TForm1& main() const { return *context.forms.form1; }
-    TForm20& summary() const { return *context.forms.form20; }
+    TForm1& main() const { return *form1_; }
+    TForm20& summary() const { return *form20_; }
+    TForm2& entry() const { return *form2_; }
+    TForm5& about() const { return *form5_; }
+    TForm7& import() const { return *form7_; }
+    TForm4& verification() const { return *form4_; }
+    TFPodmioty& entityEditor() const { return *fPodmioty_; }
+    TFwysokosc_wierszy& rowHeight() const { return *fWysokoscWierszy_; }
+    TFEmail& submission() const { return *fEmail_; }
+    TFkorekcja& widthCorrection() const { return *fKorekcja_; }
 
 private:
+    void wireCommands();
+
     std::optional<QString> parameter_;
-    std::vector<std::unique_ptr<QObject>> windows_; // destroyed in reverse order
+    // The font dialog's last confirmed choice in this run, if any.
+    std::optional<QFont> fontChoice_;
+    // Destroyed in reverse order: the dialogs owned by the main window before it.
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm20> form20_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<TForm7> form7_;
+    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<TFPodmioty> fPodmioty_;
+    std::unique_ptr<TFwysokosc_wierszy> fWysokoscWierszy_;
+    std::unique_ptr<TFEmail> fEmail_;
+    std::unique_ptr<TFkorekcja> fKorekcja_;
 };
 
 } // namespace zef

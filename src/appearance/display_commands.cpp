@@ -1,4 +1,5 @@
-// The main window's display settings, about and help commands.
+#include "appearance/display_commands.h"
+
 #include "appearance/about_window.h"
 #include "appearance/display_rules.h"
 #include "appearance/row_height_dialog.h"
@@ -70,65 +71,55 @@ void placeOver(QWidget& dialog, const QWidget& owner) {
 
 } // namespace
 
-void TForm1::Kolortadlapodmiotwpotwierdzonych1Click() {
-    if (chooseRowColour(ctx_.dialogs, ctx_.state.colours.confirmed))
-        repaintGrid();
+void Kolortadlapodmiotwpotwierdzonych1Click(Context& context, TForm1& main) {
+    if (chooseRowColour(context.dialogs, context.state.colours.confirmed))
+        main.repaintGrid();
 }
 
-void TForm1::Kolortadlapodmiotwusunitych1Click() {
-    if (chooseRowColour(ctx_.dialogs, ctx_.state.colours.deleted))
-        repaintGrid();
+void Kolortadlapodmiotwusunitych1Click(Context& context, TForm1& main) {
+    if (chooseRowColour(context.dialogs, context.state.colours.deleted))
+        main.repaintGrid();
 }
 
-void TForm1::Kolortadlapodmiotwzweryfikowanych1Click() {
-    if (chooseRowColour(ctx_.dialogs, ctx_.state.colours.verified))
-        repaintGrid();
+void Kolortadlapodmiotwzweryfikowanych1Click(Context& context, TForm1& main) {
+    if (chooseRowColour(context.dialogs, context.state.colours.verified))
+        main.repaintGrid();
 }
 
-void TForm1::Kolortadlapodmiotwpozostaych1Click() {
-    if (chooseRowColour(ctx_.dialogs, ctx_.state.colours.other))
-        repaintGrid();
+void Kolortadlapodmiotwpozostaych1Click(Context& context, TForm1& main) {
+    if (chooseRowColour(context.dialogs, context.state.colours.other))
+        main.repaintGrid();
 }
 
 // The grid takes the chosen font whole, italic and script included, for
 // this run; the settings keep its name, size and bold only.
-void TForm1::Czcionka1Click() {
-    const auto chosen = ctx_.dialogs.chooseFont(fontDialogProposal(fontDialogChoice_));
+void Czcionka1Click(Context& context, TForm1& main, std::optional<QFont>& lastChoice) {
+    const auto chosen = context.dialogs.chooseFont(fontDialogProposal(lastChoice));
     if (!chosen)
         return;
-    fontDialogChoice_ = *chosen;
-    StringGrid1->setFont(*chosen);
-    repaintGrid();
+    lastChoice = *chosen;
+    main.StringGrid1->setFont(*chosen);
+    main.repaintGrid();
 }
 
-void TForm1::Korekcjaszerokocigwnegookna1Click() {
-    ctx_.forms.fKorekcja->showOver(*this);
+void Korekcjaszerokocigwnegookna1Click(TForm1& main, TFkorekcja& dialog) {
+    dialog.showOver(main);
 }
 
-void TForm1::Wysoko1Click() {
-    TFwysokosc_wierszy& dialog = *ctx_.forms.fWysokoscWierszy;
-    dialog.showRowHeight(StringGrid1->defaultRowHeight());
-    placeOver(dialog, *this);
-    ctx_.dialogs.runModal(dialog);
+void Wysoko1Click(Context& context, TForm1& main, TFwysokosc_wierszy& dialog) {
+    dialog.showRowHeight(main.StringGrid1->defaultRowHeight());
+    placeOver(dialog, main);
+    context.dialogs.runModal(dialog);
 }
 
-// After a column border was dragged the window fits the columns again.
-void TForm1::StringGrid1MouseUp() {
-    const long long wanted = static_cast<long long>(StringGrid1->columnSum()) +
-                             ctx_.state.widthCorrection + kMainWindowWidthAllowance;
-    if (wanted != width())
-        requestSize(saturatedWidth(wanted), height());
+void Plikpomocy1Click(Context& context) {
+    context.dialogs.messageBox(QStringLiteral("Pewnie kiedyś powstanie..."),
+                               QStringLiteral("Plik pomocy"), Buttons::Ok, Icon::Information);
 }
 
-void TForm1::Plikpomocy1Click() {
-    ctx_.dialogs.messageBox(QStringLiteral("Pewnie kiedyś powstanie..."),
-                            QStringLiteral("Plik pomocy"), Buttons::Ok, Icon::Information);
-}
-
-void TForm1::Oprogramie1Click() {
-    TForm5& about = *ctx_.forms.form5;
-    placeOver(about, *this);
-    ctx_.dialogs.runModal(about);
+void Oprogramie1Click(Context& context, TForm1& main, TForm5& about) {
+    placeOver(about, main);
+    context.dialogs.runModal(about);
 }
 
 } // namespace zef

@@ -27,7 +27,8 @@ void StepOnlySpinBox::keyPressEvent(QKeyEvent* event) {
     QSpinBox::keyPressEvent(event);
 }
 
-TFwysokosc_wierszy::TFwysokosc_wierszy(Context& context) : ctx_(context) {
+TFwysokosc_wierszy::TFwysokosc_wierszy(Context& context, TForm1& main)
+    : ctx_(context), main_(main) {
     setObjectName(QStringLiteral("TFwysokosc_wierszy"));
     setWindowTitle(QStringLiteral("Wysokość wierszy"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -71,7 +72,7 @@ void TFwysokosc_wierszy::FormActivate() {
 }
 
 void TFwysokosc_wierszy::SpinEdit1Change() {
-    ctx_.forms.form1->StringGrid1->setDefaultRowHeight(SpinEdit1->value());
+    main_.StringGrid1->setDefaultRowHeight(SpinEdit1->value());
 }
 
 void TFwysokosc_wierszy::Button1Click() {

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace zef {
 
+class TForm1;
+
 // A spin field whose value moves only by single steps of its buttons or of
 // the up and down keys: typed characters, Delete, pasting and page steps
 // have no effect.
@@ -26,7 +28,7 @@ protected:
 class TFwysokosc_wierszy : public QDialog {
     Q_OBJECT
 public:
-    explicit TFwysokosc_wierszy(Context& context);
+    TFwysokosc_wierszy(Context& context, TForm1& main);
 
     // Sets the field to the grid's row height, kept within its bounds.
     void showRowHeight(int height);
@@ -43,6 +45,7 @@ protected:
 
 private:
     Context& ctx_;
+    TForm1& main_;
 };
 
 } // namespace zef

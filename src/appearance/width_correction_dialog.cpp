@@ -13,7 +13,7 @@
 
 namespace zef {
 
-TFkorekcja::TFkorekcja(Context& context) : ctx_(context) {
+TFkorekcja::TFkorekcja(Context& context, TForm1& main) : ctx_(context), main_(main) {
     setObjectName(QStringLiteral("TFkorekcja"));
     setWindowTitle(QStringLiteral("Korekta wyświetlania"));
 
@@ -65,9 +65,8 @@ void TFkorekcja::SpinEdit1Change() {
     handledText_ = SpinEdit1->text();
     const int correction = widthCorrectionFromText(fromQt(handledText_));
     ctx_.state.widthCorrection = correction;
-    TForm1& main = *ctx_.forms.form1;
-    main.requestSize(saturatedWidth(static_cast<long long>(main.width()) + correction),
-                     main.height());
+    main_.requestSize(saturatedWidth(static_cast<long long>(main_.width()) + correction),
+                      main_.height());
 }
 
 void TFkorekcja::Button1Click() {

@@ -11,10 +11,12 @@ class QSpinBox;
 
 namespace zef {
 
+class TForm1;
+
 class TFkorekcja : public QDialog {
     Q_OBJECT
 public:
-    explicit TFkorekcja(Context& context);
+    TFkorekcja(Context& context, TForm1& main);
 
     // Shows the dialog over `owner` (where it stands when already shown).
     void showOver(const QWidget& owner);
@@ -27,6 +29,7 @@ public:
 
 private:
     Context& ctx_;
+    TForm1& main_;
     QString handledText_ = QStringLiteral("0");
 };
 

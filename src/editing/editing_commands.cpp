@@ -1,4 +1,6 @@
-// The main window's commands that open the editing windows.
+#include "editing/editing_commands.h"
+
+#include "core/settings.h"
 #include "core/text.h"
 #include "editing/entry_dialog.h"
 #include "editing/submission_dialog.h"
@@ -8,37 +10,38 @@
 
 namespace zef {
 
-void TForm1::Edycja1Click() {
-    ctx_.forms.form2->showForHighlightedRow();
+void Edycja1Click(TForm2& entry) {
+    entry.showForHighlightedRow();
 }
 
-void TForm1::Weryfikacjadanych1Click() {
-    if (!stationDataLoaded(ctx_.state.station.tables()))
+void Weryfikacjadanych1Click(Context& context, TForm1& main, TForm4& verification) {
+    const AwardTables& tables = context.state.station.tables();
+    if (!stationDataLoaded(tables))
         return;
-    if (!anyWaitingForVerification(ctx_.state.station.tables())) {
-        ctx_.dialogs.messageBox(QStringLiteral("Brak danych do weryfikacji!"),
-                                QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
+    if (!anyWaitingForVerification(tables)) {
+        context.dialogs.messageBox(QStringLiteral("Brak danych do weryfikacji!"),
+                                   QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
         return;
     }
     const QString question =
         QStringLiteral("Weryfikacja spowoduje przesunięcie nowych podmiotów/sterf\n"
                        "do grupy podmiotów/stref zweryfikowanych. \n\nCzy kontynuowac?");
-    if (ctx_.dialogs.messageBox(question, QStringLiteral("Ostrzeżenie"), Buttons::YesNo,
-                                Icon::Warning, true) != Answer::Yes)
+    if (context.dialogs.messageBox(question, QStringLiteral("Ostrzeżenie"), Buttons::YesNo,
+                                   Icon::Warning, true) != Answer::Yes)
         return;
-    update();
-    ctx_.forms.form4->propose(toQt(verificationDateText(ctx_.system.today())));
+    main.update();
+    verification.propose(toQt(verificationDateText(context.system.today())));
 }
 
-void TForm1::Wyslij_daneClick() {
-    if (!stationDataLoaded(ctx_.state.station.tables()))
+void Wyslij_daneClick(Context& context, TFEmail& submission) {
+    if (!stationDataLoaded(context.state.station.tables()))
         return;
-    if (ctx_.state.station.unsaved()) {
-        ctx_.dialogs.messageBox(QStringLiteral("Musisz najpierw zapisać zmiany!"),
-                                QStringLiteral("Niezapisane dane"), Buttons::Ok, Icon::Warning);
+    if (context.state.station.unsaved()) {
+        context.dialogs.messageBox(QStringLiteral("Musisz najpierw zapisać zmiany!"),
+                                   QStringLiteral("Niezapisane dane"), Buttons::Ok, Icon::Warning);
         return;
     }
-    ctx_.forms.fEmail->showFor(settingsFile());
+    submission.showFor(ProfileFile(context.files.settingsFile(kSettingsFileName)));
 }
 
 } // namespace zef

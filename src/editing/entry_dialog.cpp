@@ -50,7 +50,7 @@ QFont editFont() {
 
 } // namespace
 
-TForm2::TForm2(Context& context) : QDialog(context.forms.form1), ctx_(context) {
+TForm2::TForm2(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Wprowadzanie danych"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -153,9 +153,8 @@ void TForm2::restoreDesignedState() {
 }
 
 void TForm2::showForHighlightedRow() {
-    TForm1& main = *ctx_.forms.form1;
-    const GridModel& grid = main.grid().model();
-    if (!stationDataLoaded(ctx_.state.station.tables()) || main.grid().lastPressedRow() == 0)
+    const GridModel& grid = main_.grid().model();
+    if (!stationDataLoaded(ctx_.state.station.tables()) || main_.grid().lastPressedRow() == 0)
         return;
     editedRow_ = grid.highlightedRow();
     // A line the grid shows empty (a view with nothing to show) holds no
@@ -194,12 +193,11 @@ void TForm2::focusDateField() {
 }
 
 void TForm2::centreOnMainWindow() {
-    const QWidget* main = ctx_.forms.form1;
-    move(main->x() + (main->width() - width()) / 2, main->y() + (main->height() - height()) / 2);
+    move(main_.x() + (main_.width() - width()) / 2, main_.y() + (main_.height() - height()) / 2);
 }
 
 EntryTarget TForm2::target() const {
-    const GridRow& row = ctx_.forms.form1->grid().model().row(editedRow_);
+    const GridRow& row = main_.grid().model().row(editedRow_);
     const bool zones = ctx_.state.zoneView();
     return {zones, ctx_.state.band(), zones ? row[kPrefixColumn] : row[kNumberColumn]};
 }
@@ -222,7 +220,7 @@ void TForm2::Button1Click() {
             focusDateField();
         return;
     }
-    TForm1& main = *ctx_.forms.form1;
+    TForm1& main = main_;
     EntityGrid& grid = main.grid();
     const EntryTarget where = target();
     const Entry entry = entryFromFields(callField, dateField, RadioButton1->isChecked());
@@ -243,9 +241,8 @@ void TForm2::Button2Click() {
 }
 
 void TForm2::reject() {
-    TForm1& main = *ctx_.forms.form1;
     if (editedRow_ >= 1)
-        main.StringGrid1->selectCell(editedRow_, main.grid().model().currentColumn());
+        main_.StringGrid1->selectCell(editedRow_, main_.grid().model().currentColumn());
     QDialog::reject();
 }
 

@@ -18,12 +18,14 @@ class QRadioButton;
 
 namespace zef {
 
+class TForm1;
+
 class TextFieldValidator;
 
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm2(Context& context);
+    TForm2(Context& context, TForm1& main);
 
     // Opens the dialog for the highlighted grid row, when station data are
     // loaded and the grid has had a mouse press on a data row.
@@ -74,6 +76,7 @@ private:
     void focusDateField();
 
     Context& ctx_;
+    TForm1& main_;
     TextFieldValidator* callValidator_ = nullptr;
     int editedRow_ = 0;
 };

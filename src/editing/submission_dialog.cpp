@@ -3,7 +3,6 @@
 #include "core/text.h"
 #include "editing/field_validators.h"
 #include "editing/mailto.h"
-#include "mainwindow/main_window.h"
 #include "platform/command_guard.h"
 
 #include <QLabel>
@@ -17,7 +16,7 @@ constexpr int kDesignLeft = 420;
 constexpr int kDesignTop = 300;
 } // namespace
 
-TFEmail::TFEmail(Context& context) : QDialog(context.forms.form1), ctx_(context) {
+TFEmail::TFEmail(Context& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(QStringLiteral("TFEmail"));
     setWindowTitle(QStringLiteral("Wysyłanie danych do weryfikacji"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

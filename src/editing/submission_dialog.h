@@ -19,7 +19,7 @@ namespace zef {
 class TFEmail : public QDialog {
     Q_OBJECT
 public:
-    explicit TFEmail(Context& context);
+    TFEmail(Context& context, QWidget* parent);
 
     // The verification mailbox the dialog proposes when none is stored.
     static QString designedRecipient();

@@ -13,7 +13,7 @@
 
 namespace zef {
 
-TForm4::TForm4(Context& context) : QDialog(context.forms.form1), ctx_(context) {
+TForm4::TForm4(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Data weryfikacji"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -43,8 +43,7 @@ TForm4::TForm4(Context& context) : QDialog(context.forms.form1), ctx_(context) {
 
 void TForm4::propose(const QString& date) {
     Edit1->setText(date);
-    const QWidget* main = ctx_.forms.form1;
-    move(main->x() + (main->width() - width()) / 2, main->y() + (main->height() - height()) / 2);
+    move(main_.x() + (main_.width() - width()) / 2, main_.y() + (main_.height() - height()) / 2);
     show();
     raise();
     Button1->setFocus();
@@ -69,7 +68,7 @@ void TForm4::Button2Click() {
 bool TForm4::Edit1KeyPress(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    ctx_.forms.form1->clearPrefixSearch();
+    main_.clearPrefixSearch();
     Button1Click();
     return true;
 }

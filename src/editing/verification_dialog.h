@@ -11,10 +11,12 @@ class QPushButton;
 
 namespace zef {
 
+class TForm1;
+
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm4(Context& context);
+    TForm4(Context& context, TForm1& main);
 
     // Shows the dialog with `date` proposed and the focus on "OK".
     void propose(const QString& date);
@@ -33,6 +35,7 @@ protected:
 
 private:
     Context& ctx_;
+    TForm1& main_;
 };
 
 } // namespace zef

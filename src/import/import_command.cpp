@@ -1,4 +1,5 @@
-// The main window's "Import danych" command.
+#include "import/import_command.h"
+
 #include "core/award_tables.h"
 #include "import/error_list.h"
 #include "import/import_dialog.h"
@@ -21,20 +22,19 @@ QString importRulesText() {
 
 } // namespace
 
-void TForm1::Importdanych1Click() {
-    if (!stationDataLoaded(ctx_.state.station.tables())) {
-        Nowy1Click();
+void Importdanych1Click(Context& context, TForm1& main, TForm7& dialog) {
+    if (!stationDataLoaded(context.state.station.tables())) {
+        main.Nowy1Click();
         // New has said why it could not build the tables; with no entity
         // rows every record would only land in the error list.
-        if (!stationDataLoaded(ctx_.state.station.tables()))
+        if (!stationDataLoaded(context.state.station.tables()))
             return;
     }
-    TForm7& dialog = *ctx_.forms.form7;
     dialog.ProgressBar1->hide();
-    createErrorList(ctx_.files.userFile(kErrorListFileName));
-    ctx_.dialogs.messageBox(importRulesText(), QStringLiteral("Informacja"), Buttons::Ok,
-                            Icon::Information);
-    ctx_.dialogs.runModal(dialog);
+    createErrorList(context.files.userFile(kErrorListFileName));
+    context.dialogs.messageBox(importRulesText(), QStringLiteral("Informacja"), Buttons::Ok,
+                               Icon::Information);
+    context.dialogs.runModal(dialog);
 }
 
 } // namespace zef

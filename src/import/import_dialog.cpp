@@ -74,7 +74,7 @@ private:
 
 } // namespace
 
-TForm7::TForm7(Context& context) : QDialog(context.forms.form1), ctx_(context) {
+TForm7::TForm7(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Importowanie danych z pliku ADIF"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -214,14 +214,13 @@ void TForm7::Button2Click() {
 }
 
 void TForm7::finishRun(const ImportResult& result) {
-    TForm1& main = *ctx_.forms.form1;
     if (result.cutShort)
         ctx_.dialogs.messageBox(importCutShortMessage(result), QStringLiteral("Błąd"), Buttons::Ok,
                                 Icon::Error);
     else
         ctx_.dialogs.messageBox(importFinishedMessage(result, errorListShownAs(ctx_.files)),
                                 QStringLiteral("Komunikat"), Buttons::Ok, Icon::Information);
-    main.Wszystkiepodmioty1Click();
+    main_.Wszystkiepodmioty1Click();
     accept();
 }
 
@@ -264,10 +263,7 @@ void TForm7::closeEvent(QCloseEvent* event) {
 }
 
 void TForm7::showEvent(QShowEvent* event) {
-    if (const TForm1* main = ctx_.forms.form1) {
-        const QRect frame = main->frameGeometry();
-        move(frame.center() - QPoint(width() / 2, height() / 2));
-    }
+    move(main_.frameGeometry().center() - QPoint(width() / 2, height() / 2));
     QDialog::showEvent(event);
 }
 

@@ -18,12 +18,14 @@ class QRadioButton;
 
 namespace zef {
 
+class TForm1;
+
 struct ImportResult;
 
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm7(Context& context);
+    TForm7(Context& context, TForm1& main);
 
     void FormCreate();
     void Button1Click();
@@ -64,6 +66,7 @@ private:
     void finishRun(const ImportResult& result);
 
     Context& ctx_;
+    TForm1& main_;
     bool running_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "appearance/display_rules.h"
 #include "mainwindow/grid_widget.h"
+#include "mainwindow/search_dialog.h"
 #include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
 
@@ -91,6 +92,7 @@ TForm1::TForm1(Context& context) : ctx_(context) {
     connectGrid();
     followStation();
     holdWidth(allowedMainWindowWidth(StringGrid1->columnSum(), ctx_.state.widthCorrection));
+    search_ = std::make_unique<TForm3>(ctx_, *this);
 }
 
 TForm1::~TForm1() = default;
@@ -255,7 +257,6 @@ void TForm1::buildMenu() {
         {Otwrz1, &TForm1::Otwrz1Click},
         {Zapisz1, &TForm1::Zapisz1Click},
         {Zapiszjako1, &TForm1::Zapiszjako1Click},
-        {Zarzdzaniebazpodmiotw1, &TForm1::Zarzdzaniebazpodmiotw1Click},
         {Koniec1, &TForm1::Koniec1Click},
         {Wszystkiepodmioty1, &TForm1::Wszystkiepodmioty1Click},
         {Wszystkiepodmiotybezzweryfikowanych1, &TForm1::Wszystkiepodmiotybezzweryfikowanych1Click},
@@ -263,25 +264,8 @@ void TForm1::buildMenu() {
         {Podmiotyzweryfikowane1, &TForm1::Podmiotyzweryfikowane1Click},
         {Podmiotypotwierdzone1, &TForm1::Podmiotypotwierdzone1Click},
         {Podmiotyniepotwierdzone1, &TForm1::Podmiotyniepotwierdzone1Click},
-        {Zestawieniewszystkiepodmioty1, &TForm1::Zestawieniewszystkiepodmioty1Click},
-        {Zestawieniepodmiotyzweryfikowane1, &TForm1::Zestawieniepodmiotyzweryfikowane1Click},
-        {Zestawieniepodmiotydoweryfikacji1, &TForm1::Zestawieniepodmiotydoweryfikacji1Click},
         {bez_deleted_1, &TForm1::bez_deleted_1Click},
-        {Wydrukpodmiotw1, &TForm1::Wydrukpodmiotw1Click},
-        {Importdanych1, &TForm1::Importdanych1Click},
-        {Wyslij_dane, &TForm1::Wyslij_daneClick},
-        {Weryfikacjadanych1, &TForm1::Weryfikacjadanych1Click},
-        {Edycja1, &TForm1::Edycja1Click},
         {Szukanie1, &TForm1::Szukanie1Click},
-        {Kolortadlapodmiotwpotwierdzonych1, &TForm1::Kolortadlapodmiotwpotwierdzonych1Click},
-        {Kolortadlapodmiotwusunitych1, &TForm1::Kolortadlapodmiotwusunitych1Click},
-        {Kolortadlapodmiotwzweryfikowanych1, &TForm1::Kolortadlapodmiotwzweryfikowanych1Click},
-        {Kolortadlapodmiotwpozostaych1, &TForm1::Kolortadlapodmiotwpozostaych1Click},
-        {Czcionka1, &TForm1::Czcionka1Click},
-        {Korekcjaszerokocigwnegookna1, &TForm1::Korekcjaszerokocigwnegookna1Click},
-        {Wysoko1, &TForm1::Wysoko1Click},
-        {Plikpomocy1, &TForm1::Plikpomocy1Click},
-        {Oprogramie1, &TForm1::Oprogramie1Click},
     };
     for (const auto& item : handlers) {
         const auto handler = item.second;

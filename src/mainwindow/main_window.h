@@ -1,15 +1,16 @@
 #pragma once
 // TForm1, the main window: the band/zone selector, the entity grid, the two
-// status bars and the main menu. Handlers carry the names of the documents;
-// each calls the logic of its subsystem.
+// status bars and the main menu. It handles the file, view and search
+// commands itself; the program wires the other menu items to the commands
+// of their subsystems.
 
 #include "core/settings.h"
 #include "mainwindow/entity_grid.h"
 #include "platform/context.h"
-#include "summary/summary_counts.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -21,6 +22,7 @@ namespace zef {
 
 class GridWidget;
 class StatusPanels;
+class TForm3;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -44,7 +46,6 @@ public:
     void Otwrz1Click();
     void Zapisz1Click();
     void Zapiszjako1Click();
-    void Zarzdzaniebazpodmiotw1Click();
 
     // "Widok"
     void Wszystkiepodmioty1Click();
@@ -54,26 +55,8 @@ public:
     void Podmiotypotwierdzone1Click();
     void Podmiotyniepotwierdzone1Click();
     void bez_deleted_1Click();
-    void Zestawieniewszystkiepodmioty1Click();
-    void Zestawieniepodmiotyzweryfikowane1Click();
-    void Zestawieniepodmiotydoweryfikacji1Click();
 
-    // The other menus
-    void Wydrukpodmiotw1Click();
-    void Importdanych1Click();
-    void Wyslij_daneClick();
-    void Weryfikacjadanych1Click();
-    void Edycja1Click();
     void Szukanie1Click();
-    void Kolortadlapodmiotwpotwierdzonych1Click();
-    void Kolortadlapodmiotwusunitych1Click();
-    void Kolortadlapodmiotwzweryfikowanych1Click();
-    void Kolortadlapodmiotwpozostaych1Click();
-    void Czcionka1Click();
-    void Korekcjaszerokocigwnegookna1Click();
-    void Wysoko1Click();
-    void Plikpomocy1Click();
-    void Oprogramie1Click();
 
     // Grid events
     void StringGrid1MouseDown(Qt::MouseButton button, int row, int column);
@@ -183,7 +166,6 @@ private:
     void setDataCommandsEnabled(bool enabled);
     void enableAfterOpenOrNew();
     void applySettings(const Settings& settings);
-    bool missingReferenceFile(const QString& name);
     bool askToSaveUnsavedData();
     bool passReadOnlyQuestion(const QString& path, bool* saved);
     bool writeStationFile(bool confirm);
@@ -196,7 +178,6 @@ private:
     void askStationCallsign();
     void showSortState();
     void ctrlSave();
-    void selectSummaryMode(SummaryMode mode);
     void restoreMenuChecks();
     int resizeRule(int widthBefore);
     void holdWidth(int allowedWidth);
@@ -205,8 +186,7 @@ private:
     EntityGrid grid_;
     std::optional<QString> parameter_;
     bool activatedOnce_ = false;
-    // The font dialog's last confirmed choice in this run, if any.
-    std::optional<QFont> fontDialogChoice_;
+    std::unique_ptr<TForm3> search_;
 };
 
 } // namespace zef

@@ -12,6 +12,7 @@
 #include "core/station_loader.h"
 #include "core/text.h"
 #include "core/text_file.h"
+#include "mainwindow/reference_check.h"
 #include "mainwindow/status_panels.h"
 
 #include <QComboBox>
@@ -77,17 +78,8 @@ void TForm1::showStationPath() {
     StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
 }
 
-bool TForm1::missingReferenceFile(const QString& name) {
-    const QString path = ctx_.files.deliveredFile(name);
-    if (fileExists(path))
-        return false;
-    ctx_.dialogs.messageBox(missingReferenceFileMessage(path), QStringLiteral("Błąd"), Buttons::Ok,
-                            Icon::Error);
-    return true;
-}
-
 std::string TForm1::loadStationFile() {
-    if (missingReferenceFile(kEntityFileName))
+    if (missingReferenceFile(ctx_, kEntityFileName))
         return {};
     const auto referenceLines = readReferenceLines(ctx_.files.deliveredFile(kEntityFileName));
     Station& station = ctx_.state.station;
@@ -282,7 +274,7 @@ void TForm1::Nowy1Click() {
     station.setPath({});
     station.setFileSeen({});
     StatusBar2->setPanelText(1, QString());
-    if (missingReferenceFile(kEntityFileName)) {
+    if (missingReferenceFile(ctx_, kEntityFileName)) {
         resetToEmptyState();
         return;
     }
@@ -293,7 +285,7 @@ void TForm1::Nowy1Click() {
     if (lines.size() > kEntityRows)
         ctx_.dialogs.messageBox(tableFullMessage(static_cast<int>(lines.size()) - kEntityRows),
                                 QStringLiteral("Ostrzeżenie"), Buttons::Ok, Icon::Warning);
-    const bool zoneFileMissing = missingReferenceFile(kZoneFileName);
+    const bool zoneFileMissing = missingReferenceFile(ctx_, kZoneFileName);
     if (!zoneFileMissing) {
         const auto zones = readZoneLines(ctx_.files.deliveredFile(kZoneFileName));
         for (std::size_t i = 0; i < zones.size(); ++i)

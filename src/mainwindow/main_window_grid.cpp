@@ -163,7 +163,7 @@ void TForm1::StringGrid1SelectCell(int column, int row) {
 }
 
 void TForm1::StringGrid1DblClick() {
-    Edycja1Click();
+    Edycja1->trigger();
 }
 
 bool TForm1::StringGrid1KeyPress(QChar key) {
@@ -173,7 +173,7 @@ bool TForm1::StringGrid1KeyPress(QChar key) {
         return false;
     const KeyPressResult result = grid_.keyPress(c);
     if (result.openDataEntry)
-        Edycja1Click();
+        Edycja1->trigger();
     Label1->setText(grid_.label1Text());
     Label3->setText(grid_.label3Text());
     if (result.swallow)
@@ -188,7 +188,7 @@ bool TForm1::StringGrid1KeyDown(int key, Qt::KeyboardModifiers shift) {
         return true;
     }
     if (key == Qt::Key_F1) {
-        Plikpomocy1Click();
+        Plikpomocy1->trigger();
         return true;
     }
     if (key == Qt::Key_F && exact == Qt::ControlModifier) {
@@ -210,7 +210,7 @@ void TForm1::Szukanie1Click() {
         break;
     }
     grid_.nameSearch().start();
-    ctx_.forms.form3->openBeside(*this);
+    search_->openBeside(*this);
 }
 
 // Ctrl+S saves without the confirmation message. It does nothing without

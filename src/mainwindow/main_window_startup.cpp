@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "mainwindow/grid_fill.h"
 #include "mainwindow/grid_widget.h"
+#include "mainwindow/reference_check.h"
 #include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
 
@@ -51,7 +52,7 @@ ProfileFile TForm1::settingsFile() const {
 }
 
 bool TForm1::FormCreate() {
-    if (missingReferenceFile(kEntityFileName))
+    if (missingReferenceFile(ctx_, kEntityFileName))
         return false;
     ctx_.state.selectedView = 0;
     ComboBox1->setCurrentIndex(0);

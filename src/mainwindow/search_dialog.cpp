@@ -11,7 +11,7 @@
 
 namespace zef {
 
-TForm3::TForm3(Context& context) : QDialog(context.forms.form1), ctx_(context) {
+TForm3::TForm3(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Szukanie podmiotu"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -47,9 +47,7 @@ TForm3::TForm3(Context& context) : QDialog(context.forms.form1), ctx_(context) {
 }
 
 void TForm3::FormCreate() {
-    if (ctx_.forms.form1 != nullptr)
-        move(ctx_.forms.form1->x() + kSearchDialogLeftOffset,
-             ctx_.forms.form1->y() + kSearchDialogTopOffset);
+    move(main_.x() + kSearchDialogLeftOffset, main_.y() + kSearchDialogTopOffset);
     Edit1->clear();
 }
 
@@ -61,11 +59,11 @@ void TForm3::openBeside(const QWidget& mainWindow) {
 }
 
 void TForm3::Edit1Change() {
-    ctx_.forms.form1->grid().nameSearch().textChanged();
+    main_.grid().nameSearch().textChanged();
 }
 
 bool TForm3::Edit1KeyPress(int key) {
-    EntityGrid& grid = ctx_.forms.form1->grid();
+    EntityGrid& grid = main_.grid();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         grid.prefixSearch().clearBuffer();
         Button1Click();
@@ -83,9 +81,8 @@ bool TForm3::Edit1KeyPress(int key) {
 }
 
 void TForm3::Button1Click() {
-    TForm1& main = *ctx_.forms.form1;
-    const FindOutcome outcome = main.grid().findNext(Edit1->text());
-    main.repaintGrid();
+    const FindOutcome outcome = main_.grid().findNext(Edit1->text());
+    main_.repaintGrid();
     if (outcome == FindOutcome::Finished || outcome == FindOutcome::NotFound)
         ctx_.dialogs.messageBox(findMessageText(outcome), findMessageCaption(), Buttons::Ok,
                                 Icon::Information);
@@ -95,7 +92,7 @@ void TForm3::Button1Click() {
 
 void TForm3::Button2Click() {
     Edit1->clear();
-    ctx_.forms.form1->grid().nameSearch().textChanged();
+    main_.grid().nameSearch().textChanged();
 }
 
 void TForm3::Button3Click() {

@@ -11,10 +11,12 @@ class QPushButton;
 
 namespace zef {
 
+class TForm1;
+
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(Context& context);
+    TForm3(Context& context, TForm1& main);
 
     // Places the dialog beside the main window and shows it with the focus in Edit1.
     void openBeside(const QWidget& mainWindow);
@@ -37,6 +39,7 @@ protected:
 
 private:
     Context& ctx_;
+    TForm1& main_;
 };
 
 } // namespace zef

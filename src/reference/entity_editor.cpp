@@ -3,7 +3,6 @@
 #include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text.h"
-#include "mainwindow/main_window.h"
 #include "platform/command_guard.h"
 #include "summary/summary_window.h"
 
@@ -102,7 +101,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text) {
 
 } // namespace
 
-TFPodmioty::TFPodmioty(Context& context) : QDialog(context.forms.form1), ctx_(context) {
+TFPodmioty::TFPodmioty(Context& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(QStringLiteral("TFPodmioty"));
     setWindowTitle(QStringLiteral("Zarządzanie bazą podmiotów"));
     setModal(true);

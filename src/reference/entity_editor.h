@@ -22,7 +22,7 @@ namespace zef {
 class TFPodmioty : public QDialog {
     Q_OBJECT
 public:
-    explicit TFPodmioty(Context& context);
+    TFPodmioty(Context& context, QWidget* parent);
 
     // The working list: the entity lines as read, shown in ListBox1, and the counter.
     void loadLines(std::vector<std::string> lines);

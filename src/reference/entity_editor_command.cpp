@@ -1,21 +1,21 @@
-// The main window's command that opens the entity list editor.
+#include "reference/entity_editor_command.h"
+
 #include "core/reference_files.h"
-#include "mainwindow/main_window.h"
+#include "mainwindow/reference_check.h"
 #include "reference/entity_editor.h"
 
 namespace zef {
 
-void TForm1::Zarzdzaniebazpodmiotw1Click() {
-    if (!stationDataLoaded(ctx_.state.station.tables()))
+void Zarzdzaniebazpodmiotw1Click(Context& context, TFPodmioty& editor) {
+    if (!stationDataLoaded(context.state.station.tables()))
         return;
-    TFPodmioty& editor = *ctx_.forms.fPodmioty;
     editor.loadLines({});
-    if (missingReferenceFile(kEntityFileName))
+    if (missingReferenceFile(context, kEntityFileName))
         return;
     // Each opening starts from the file as it stands now.
-    editor.loadLines(readEntityFileLines(ctx_.files.deliveredFile(kEntityFileName)));
+    editor.loadLines(readEntityFileLines(context.files.deliveredFile(kEntityFileName)));
     editor.FormActivate();
-    ctx_.dialogs.runModal(editor);
+    context.dialogs.runModal(editor);
 }
 
 } // namespace zef

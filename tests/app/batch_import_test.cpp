@@ -161,7 +161,7 @@ TEST(BatchImport, LeavesTheFilesTheDialogLeavesAndListsItsUnansweredQuestions) {
         dialog.Button2Click();
         return dialog.result();
     });
-    app.main().Importdanych1Click();
+    app.main().Importdanych1->trigger();
     app.dialogs.expectMessage(QStringLiteral("Informacja"),
                               QStringLiteral("Dane zostały zapisane."));
     app.main().Zapisz1Click();

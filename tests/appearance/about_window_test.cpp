@@ -19,7 +19,7 @@ using test::TestProgram;
 TEST(AboutWindow, ShowsTheProgramsVersionAtEveryOpeningAndEnterCloses) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    TForm5& about = *app.context().forms.form5;
+    TForm5& about = app.program().about();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Informacja o programie"));
     for (int opening = 0; opening < 2; ++opening) {
         app.dialogs.expectModal([&](QDialog& shown) {
@@ -31,7 +31,7 @@ TEST(AboutWindow, ShowsTheProgramsVersionAtEveryOpeningAndEnterCloses) {
             EXPECT_FALSE(shown.isVisible());
             return shown.result();
         });
-        app.main().Oprogramie1Click();
+        app.main().Oprogramie1->trigger();
     }
     app.system.programVersion = Version{4, 2, 0, 9};
     about.FormActivate();
@@ -51,7 +51,7 @@ void clickOn(QLabel* label) {
 TEST(AboutWindow, LinksOpenTheAuthorsMailAndWebPageUnderAPointingHand) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    TForm5& about = *app.context().forms.form5;
+    TForm5& about = app.program().about();
     clickOn(about.Label6);
     clickOn(about.Label9);
     ASSERT_EQ(app.system.opened.size(), 2u);
@@ -82,14 +82,14 @@ TEST(AboutWindow, ShowsThePictureBesideTheProgramOrNoneWhenItCannotBeRead) {
         if (c.file)
             app.folder.writeBytes(QStringLiteral("zefirant.jpg"), c.file->toStdString());
         ASSERT_TRUE(app.start());
-        TForm5& about = *app.context().forms.form5;
+        TForm5& about = app.program().about();
         EXPECT_EQ(!about.Image1->pixmap().isNull(), c.shown);
         app.dialogs.expectModal([](QDialog& shown) {
             shown.show();
             shown.hide();
             return 0;
         });
-        app.main().Oprogramie1Click();
+        app.main().Oprogramie1->trigger();
     }
 }
 

@@ -30,15 +30,15 @@ TEST(RowColours, CancelKeepsTheColourAndTheDialogOffersTheOneInUse) {
     TestProgram app;
     ASSERT_TRUE(app.start());
     app.dialogs.expectColour(std::nullopt);
-    app.main().Kolortadlapodmiotwpotwierdzonych1Click();
+    app.main().Kolortadlapodmiotwpotwierdzonych1->trigger();
     EXPECT_EQ(app.dialogs.lastColourInitial, QColor(255, 213, 170));
     EXPECT_EQ(app.state().colours.confirmed, 11195903u);
 
     app.dialogs.expectColour(std::nullopt);
-    app.main().Kolortadlapodmiotwzweryfikowanych1Click();
+    app.main().Kolortadlapodmiotwzweryfikowanych1->trigger();
     EXPECT_EQ(app.dialogs.lastColourInitial, QColor(196, 255, 196));
     app.dialogs.expectColour(std::nullopt);
-    app.main().Kolortadlapodmiotwpozostaych1Click();
+    app.main().Kolortadlapodmiotwpozostaych1->trigger();
     EXPECT_EQ(app.dialogs.lastColourInitial, QColor(255, 255, 255));
     EXPECT_EQ(app.state().colours.verified, RowColours{}.verified);
     EXPECT_EQ(app.state().colours.other, RowColours{}.other);
@@ -48,14 +48,14 @@ TEST(RowColours, EachCommandSetsItsOwnKindAndTheChoiceSurvivesARestart) {
     TestProgram first;
     ASSERT_TRUE(first.start());
     first.dialogs.expectColour(QColor(10, 20, 30));
-    first.main().Kolortadlapodmiotwusunitych1Click();
+    first.main().Kolortadlapodmiotwusunitych1->trigger();
     EXPECT_EQ(first.state().colours.deleted, 0x1E140Au);
     EXPECT_EQ(first.state().colours.confirmed, RowColours{}.confirmed);
 
     first.dialogs.expectColour(QColor(1, 2, 3));
-    first.main().Kolortadlapodmiotwpotwierdzonych1Click();
+    first.main().Kolortadlapodmiotwpotwierdzonych1->trigger();
     first.dialogs.expectColour(std::nullopt);
-    first.main().Kolortadlapodmiotwusunitych1Click();
+    first.main().Kolortadlapodmiotwusunitych1->trigger();
     EXPECT_EQ(first.dialogs.lastColourInitial, QColor(10, 20, 30));
 
     TestProgram second;
@@ -82,7 +82,7 @@ TEST(GridFont, CancelChangesNothingAndTheFirstProposalIsAFixedFontOf8PointsRegul
     GridWidget& grid = *app.main().StringGrid1;
     const QFont before = grid.font();
     app.dialogs.expectFont(std::nullopt);
-    app.main().Czcionka1Click();
+    app.main().Czcionka1->trigger();
 
     const QFont& proposed = app.dialogs.lastFontInitial;
     EXPECT_NE(proposed.family(), before.family());
@@ -97,7 +97,7 @@ TEST(GridFont, CancelChangesNothingAndTheFirstProposalIsAFixedFontOf8PointsRegul
 
     // A cancelled dialog leaves the next proposal as it was.
     app.dialogs.expectFont(std::nullopt);
-    app.main().Czcionka1Click();
+    app.main().Czcionka1->trigger();
     EXPECT_EQ(app.dialogs.lastFontInitial, proposed);
 }
 
@@ -107,12 +107,12 @@ TEST(GridFont, TheGridTakesTheChoiceWholeAndTheNextProposalKeepsItsSizeAndStyle)
     GridWidget& grid = *app.main().StringGrid1;
     const QFont choice = chosenFont(QStringLiteral("Liberation Serif"), 12, true, true);
     app.dialogs.expectFont(choice);
-    app.main().Czcionka1Click();
+    app.main().Czcionka1->trigger();
     EXPECT_EQ(grid.font(), choice);
     EXPECT_EQ(grid.defaultRowHeight(), 21);
 
     app.dialogs.expectFont(std::nullopt);
-    app.main().Czcionka1Click();
+    app.main().Czcionka1->trigger();
     const QFont& proposed = app.dialogs.lastFontInitial;
     EXPECT_NE(proposed.family(), choice.family());
     EXPECT_EQ(proposed.pointSize(), 12);
@@ -135,7 +135,7 @@ TEST(GridFont, ARestartKeepsNameSizeAndBoldButNotItalic) {
         ASSERT_TRUE(first.start());
         first.dialogs.expectFont(
             chosenFont(QStringLiteral("Liberation Mono"), 11, c.bold, c.italic));
-        first.main().Czcionka1Click();
+        first.main().Czcionka1->trigger();
         EXPECT_EQ(first.main().StringGrid1->font().italic(), c.italic);
 
         TestProgram second;
@@ -188,7 +188,7 @@ TEST(RowHeight, StepsByOneWithin1To99AndIgnoresTyping) {
         dialog.Button1Click();
         return dialog.result();
     });
-    app.main().Wysoko1Click();
+    app.main().Wysoko1->trigger();
     EXPECT_EQ(grid.defaultRowHeight(), 2);
 }
 
@@ -200,7 +200,7 @@ TEST(RowHeight, AHeightBeyondTheBoundsOpensAt99) {
         EXPECT_EQ(static_cast<TFwysokosc_wierszy&>(shown).SpinEdit1->value(), 99);
         return 0;
     });
-    app.main().Wysoko1Click();
+    app.main().Wysoko1->trigger();
 }
 
 } // namespace

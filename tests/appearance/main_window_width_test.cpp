@@ -66,8 +66,8 @@ TEST(MainWindowWidth, CorrectionWidensAtOnceAndZeroWaitsForTheNextResize) {
     TestProgram app;
     ASSERT_TRUE(app.start());
     TForm1& main = app.main();
-    TFkorekcja& dialog = *app.context().forms.fKorekcja;
-    main.Korekcjaszerokocigwnegookna1Click();
+    TFkorekcja& dialog = app.program().widthCorrection();
+    main.Korekcjaszerokocigwnegookna1->trigger();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.SpinEdit1->value(), 0);
 
@@ -95,7 +95,7 @@ TEST(MainWindowWidth, TypedCorrectionsMayBeNegativeAndNonNumbersCountAsZero) {
     TestProgram app;
     ASSERT_TRUE(app.start());
     TForm1& main = app.main();
-    TFkorekcja& dialog = *app.context().forms.fKorekcja;
+    TFkorekcja& dialog = app.program().widthCorrection();
     typeCorrection(dialog, QStringLiteral("-8"));
     EXPECT_EQ(app.state().widthCorrection, -8);
     EXPECT_EQ(main.width(), kDesignedWidth - 8);
@@ -143,7 +143,7 @@ TEST(MainWindowWidth, DraggingAColumnRefitsTheWindowOnMouseUp) {
 TEST(MainWindowWidth, StoredCorrectionAppliesAtStartWhileTheFieldStartsAtZero) {
     TestProgram first;
     ASSERT_TRUE(first.start());
-    first.context().forms.fKorekcja->SpinEdit1->setValue(10);
+    first.program().widthCorrection().SpinEdit1->setValue(10);
     ASSERT_TRUE(first.main().FormCloseQuery());
 
     TestProgram second;
@@ -152,7 +152,7 @@ TEST(MainWindowWidth, StoredCorrectionAppliesAtStartWhileTheFieldStartsAtZero) {
     ASSERT_TRUE(second.start());
     EXPECT_EQ(second.state().widthCorrection, 10);
     EXPECT_EQ(second.main().width(), kDesignedWidth + 10);
-    EXPECT_EQ(second.context().forms.fKorekcja->SpinEdit1->value(), 0);
+    EXPECT_EQ(second.program().widthCorrection().SpinEdit1->value(), 0);
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TEST(LeftoverFiles, TheProgramNeverReadsOrTripsOverThem) {
         EXPECT_TRUE(editor.Button4Click());
         return 0;
     });
-    app.main().Zarzdzaniebazpodmiotw1Click();
+    app.main().Zarzdzaniebazpodmiotw1->trigger();
     app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
     app.main().Zapisz1Click();
     EXPECT_TRUE(app.main().FormCloseQuery());

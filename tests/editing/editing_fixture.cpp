@@ -53,7 +53,7 @@ void EditingProgram::edit(const std::string& prefix, std::function<void(TForm2&)
     for (const auto& [caption, text] : messages)
         dialogs.expectMessage(caption, text);
     pressAndSelect(row);
-    main().Edycja1Click();
+    main().Edycja1->trigger();
     EXPECT_TRUE(dialogs.allAnswered());
 }
 

@@ -136,7 +136,7 @@ TEST(EntryDialog, AZoneViewShowsTheZoneAndStoresIntoTheZoneTable) {
         d.Button1Click();
         return d.result();
     });
-    app.main().Edycja1Click();
+    app.main().Edycja1->trigger();
     EXPECT_EQ(app.tables().zones[14][callSlot(2)], "JA1AA");
     EXPECT_EQ(app.tables().zones[14][qsoDateSlot(2)], "2010-10-10");
     EXPECT_EQ(app.main().grid().cache().entry(14)[kCallColumn], "JA1AA");
@@ -166,7 +166,7 @@ TEST(EntryDialog, VerifyStampsTodayAndRefillsThenTheSlotCannotBeChanged) {
     app.pressAndSelect(app.gridRowOf("K"));
     app.dialogs.expectMessage(QStringLiteral("Błąd"),
                               QStringLiteral("Nie można zmieniać zweryfikowanych danych!"));
-    app.main().Edycja1Click();
+    app.main().Edycja1->trigger();
 }
 
 TEST(EntryDialog, OpensOnlyAfterAMousePressOnADataRow) {

@@ -86,7 +86,7 @@ void runImport(TestProgram& app, const QString& path, const test::BadInput& inpu
         test::expectNoHang(clock.elapsed(), "import run", input);
         return dialog.result();
     });
-    app.main().Importdanych1Click();
+    app.main().Importdanych1->trigger();
 }
 
 TEST(BadAdifFile, TheImportTakesWhatItCanPlaceAndASaveWritesASoundFile) {

@@ -39,7 +39,7 @@ const QString kRules = QStringLiteral(
 const QString kDone = importDoneMessage();
 
 TForm7& importDialog(const TestProgram& app) {
-    return *app.context().forms.form7;
+    return app.program().import();
 }
 
 // Runs the command; `act` works the dialog while it is shown.
@@ -49,7 +49,7 @@ void openImport(TestProgram& app, const std::function<void(TForm7&)>& act) {
         act(static_cast<TForm7&>(dialog));
         return dialog.result();
     });
-    app.main().Importdanych1Click();
+    app.main().Importdanych1->trigger();
 }
 
 // Picks the file through "Wybierz" and runs the import, expecting `message`.
@@ -339,7 +339,7 @@ TEST(ImportWindow, NothingOpensWhenNewCannotBuildTheTables) {
     app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
                             QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
     app.dialogs.expectMessage(QStringLiteral("Błąd"), missingReferenceFileMessage(entityFile));
-    app.main().Importdanych1Click(); // no rules box, no dialog
+    app.main().Importdanych1->trigger(); // no rules box, no dialog
     EXPECT_FALSE(QFile::exists(app.folder.path(kErrorListFileName)));
 }
 

@@ -134,7 +134,7 @@ TEST(BadSettingsFile, StartUpReadsWhatItCanAndTheFilesWrittenAfterAreSound) {
         test::expectNoHang(clock.elapsed(), "start-up", input);
 
         clock.restart();
-        app.main().Wyslij_daneClick();
+        app.main().Wyslij_dane->trigger();
         if (stationDataLoaded(app.tables())) {
             app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
             app.main().Zapisz1Click();
@@ -152,7 +152,7 @@ TEST(BadSettingsFile, StartUpReadsWhatItCanAndTheFilesWrittenAfterAreSound) {
         EXPECT_EQ(read.callsign, app.station().callsign());
         EXPECT_EQ(read.stationPath, app.station().path());
         EXPECT_EQ(ini.readString("Konfiguracja", "E-mail", "?"),
-                  app.context().forms.fEmail->recipientForSettings(ini));
+                  app.program().submission().recipientForSettings(ini));
     }
 }
 

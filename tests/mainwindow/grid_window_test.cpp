@@ -8,8 +8,8 @@
 #include "support/test_program.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,7 +149,7 @@ TEST(GridWindow, HelpKeyAndSearchKey) {
                                              "podmiotach.\nNie jest ustawione wyświetlanie "
                                              "wszystkich podmiotów !"));
     EXPECT_TRUE(m.StringGrid1KeyDown(Qt::Key_F, Qt::ControlModifier));
-    EXPECT_TRUE(app.context().forms.form3->isVisible());
+    EXPECT_TRUE(app.main().findChild<TForm3*>()->isVisible());
     EXPECT_FALSE(m.StringGrid1KeyDown(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier));
 }
 
@@ -158,7 +158,7 @@ TEST(GridWindow, SearchDialogFindsThenFinishes) {
     app.startWithNewStation();
     TForm1& m = app.main();
     m.Szukanie1Click();
-    TForm3& search = *app.context().forms.form3;
+    TForm3& search = *app.main().findChild<TForm3*>();
     search.Edit1->setText(QStringLiteral("AN")); // found in lower-case names too
     search.Button1Click();
     EXPECT_EQ(m.grid().model().cell(3, m.grid().model().highlightedRow()), "Poland");

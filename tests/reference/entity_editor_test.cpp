@@ -38,10 +38,10 @@ protected:
 
     TFPodmioty& open() {
         app.dialogs.expectModal([](QDialog&) { return 0; });
-        app.main().Zarzdzaniebazpodmiotw1Click();
-        return *app.context().forms.fPodmioty;
+        app.main().Zarzdzaniebazpodmiotw1->trigger();
+        return app.program().entityEditor();
     }
-    TFPodmioty& editor() const { return *app.context().forms.fPodmioty; }
+    TFPodmioty& editor() const { return app.program().entityEditor(); }
     Row& row(int r) const { return app.tables().entities[r]; }
     std::string file() const { return app.folder.readBytes(kEntityFileName); }
     std::vector<std::string> fileLines() const { return app.folder.readUtf8Lines(kEntityFileName); }
@@ -62,7 +62,7 @@ protected:
 TEST(EntityEditorCommand, DoesNothingWithoutStationData) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    app.main().Zarzdzaniebazpodmiotw1Click(); // no dialog, no message
+    app.main().Zarzdzaniebazpodmiotw1->trigger(); // no dialog, no message
     EXPECT_TRUE(app.dialogs.allAnswered());
 }
 
@@ -70,7 +70,7 @@ TEST_F(EntityEditor, MissingFileIsReportedAndTheDialogStaysClosed) {
     QFile::remove(app.folder.path(kEntityFileName));
     app.dialogs.expectMessage(kError,
                               missingReferenceFileMessage(app.folder.path(kEntityFileName)));
-    app.main().Zarzdzaniebazpodmiotw1Click();
+    app.main().Zarzdzaniebazpodmiotw1->trigger();
     EXPECT_TRUE(app.dialogs.allAnswered());
 }
 
@@ -370,10 +370,10 @@ TEST(InstalledProgram, WritesOnlyIntoTheUsersFolders) {
     const std::string delivered = app.folder.readBytes(kEntityFileName);
     app.startWithNewStation();
 
-    TFPodmioty& dialog = *app.context().forms.fPodmioty;
+    TFPodmioty& dialog = app.program().entityEditor();
     const auto renameFirst = [&](const char* name) {
         app.dialogs.expectModal([](QDialog&) { return 0; });
-        app.main().Zarzdzaniebazpodmiotw1Click();
+        app.main().Zarzdzaniebazpodmiotw1->trigger();
         dialog.ListBox1->setCurrentRow(0);
         dialog.ListBox1Click();
         type(dialog.Edit3, QString::fromLatin1(name));

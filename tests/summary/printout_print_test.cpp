@@ -104,7 +104,7 @@ TEST(SummaryPrintout, BothPagesReachTheChosenPdfFile) {
     PrintFixture f;
     f.expectPdf(QStringLiteral("SP9XYZ"));
     f.expectSent();
-    f.app.main().Wydrukpodmiotw1Click();
+    f.app.main().Wydrukpodmiotw1->trigger();
     ASSERT_TRUE(QFile::exists(f.pdf));
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Information);
     PAGES_OR_SKIP(pages, f.pdf);
@@ -137,7 +137,7 @@ TEST(SummaryPrintout, DrawsInCourierNewOrItsMetricTwin) {
     PrintFixture f;
     f.expectPdf(std::nullopt);
     f.expectSent();
-    f.app.main().Wydrukpodmiotw1Click();
+    f.app.main().Wydrukpodmiotw1->trigger();
     const auto fonts = runTool(QStringLiteral("pdffonts"), {f.pdf});
     if (!fonts)
         GTEST_SKIP() << "pdffonts is not installed";
@@ -154,7 +154,7 @@ TEST(SummaryPrintout, CallsignAnswerIsUpperCasedAndCancelKeepsTheOldOne) {
         PrintFixture f;
         f.expectPdf(QStringLiteral("sp5abc"));
         f.expectSent();
-        f.app.main().Wydrukpodmiotw1Click();
+        f.app.main().Wydrukpodmiotw1->trigger();
         EXPECT_EQ(f.app.dialogs.lastInputInitial, QStringLiteral("SP9XYZ"));
         EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
         EXPECT_FALSE(f.app.station().unsaved());
@@ -166,7 +166,7 @@ TEST(SummaryPrintout, CallsignAnswerIsUpperCasedAndCancelKeepsTheOldOne) {
         PrintFixture f;
         f.expectPdf(std::nullopt);
         f.expectSent();
-        f.app.main().Wydrukpodmiotw1Click();
+        f.app.main().Wydrukpodmiotw1->trigger();
         EXPECT_EQ(f.app.station().callsign(), "SP9XYZ");
         PAGES_OR_SKIP(pages, f.pdf);
         ASSERT_EQ(pages.size(), 2);
@@ -179,7 +179,7 @@ TEST(SummaryPrintout, LandscapeIsRefusedAndNothingPrinted) {
     f.expectPdf(QStringLiteral("sp5abc"), QPageLayout::Landscape);
     f.app.dialogs.expectMessage(QStringLiteral("Błąd"),
                                 QStringLiteral("Ustaw pionową orientację papieru w drukarce!"));
-    f.app.main().Wydrukpodmiotw1Click();
+    f.app.main().Wydrukpodmiotw1->trigger();
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
     EXPECT_FALSE(QFile::exists(f.pdf));
     EXPECT_EQ(f.app.station().callsign(), "SP5ABC"); // the answer stays in force
@@ -188,13 +188,13 @@ TEST(SummaryPrintout, LandscapeIsRefusedAndNothingPrinted) {
 TEST(SummaryPrintout, NothingWithoutDataOrAfterTheDialogIsCancelled) {
     TestProgram empty;
     ASSERT_TRUE(empty.start());
-    empty.main().Wydrukpodmiotw1Click(); // any question would fail the test
+    empty.main().Wydrukpodmiotw1->trigger(); // any question would fail the test
 
     PrintFixture f;
     f.app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"), QStringLiteral("Podaj znak:"),
                               QStringLiteral("sp5abc"));
     f.app.dialogs.expectPrint([](QPrinter&) { return false; });
-    f.app.main().Wydrukpodmiotw1Click();
+    f.app.main().Wydrukpodmiotw1->trigger();
     EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
 }
 
@@ -204,7 +204,7 @@ TEST(SummaryPrintout, MissingEntityFileStopsAfterPageOne) {
     ASSERT_TRUE(QFile::remove(entityFile));
     f.expectPdf(std::nullopt);
     f.app.dialogs.expectMessage(QStringLiteral("Błąd"), missingReferenceFileMessage(entityFile));
-    f.app.main().Wydrukpodmiotw1Click();
+    f.app.main().Wydrukpodmiotw1->trigger();
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
     PAGES_OR_SKIP(pages, f.pdf);
     ASSERT_EQ(pages.size(), 1);
@@ -215,8 +215,12 @@ TEST(SummaryPrintout, UnwritablePdfIsAnErrorNotASuccess) {
     PrintFixture f;
     f.pdf = f.app.folder.path(QStringLiteral("brak/zestawienie.pdf"));
     f.expectPdf(std::nullopt);
-    EXPECT_THROW(f.app.main().Wydrukpodmiotw1Click(), FileError);
-    EXPECT_TRUE(f.app.dialogs.messages.empty());
+    f.app.dialogs.expectMessage(QStringLiteral("Zefirant"),
+                                QStringLiteral("Błąd zapisu pliku \"") + f.pdf +
+                                    QStringLiteral("\": nie ma takiego pliku ani folderu"));
+    f.app.main().Wydrukpodmiotw1->trigger();
+    ASSERT_EQ(f.app.dialogs.messages.size(), 1U); // no "Dane zostały wysłane do drukarki!"
+    EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
 }
 
 // Where the text lands on the sheet, in points, read back from the PDF.

@@ -51,4 +51,8 @@ Context& TestProgram::context() const {
     return program_->context;
 }
 
+Program& TestProgram::program() const {
+    return *program_;
+}
+
 } // namespace zef::test

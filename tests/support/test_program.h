@@ -35,6 +35,8 @@ public:
     // The station's tables, arranged by a test without telling the windows.
     AwardTables& tables() const;
     Context& context() const;
+    // The windows and the menu wiring, once started.
+    Program& program() const;
 
     TestFolder folder;
     ScriptedDialogs dialogs;

@@ -53,4 +53,12 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     holdWidth(resizeRule(event->oldSize().width()));
 }
 
+// After a column border was dragged the window fits the columns again.
+void TForm1::StringGrid1MouseUp() {
+    const long long wanted = static_cast<long long>(StringGrid1->columnSum()) +
+                             ctx_.state.widthCorrection + kMainWindowWidthAllowance;
+    if (wanted != width())
+        requestSize(saturatedWidth(wanted), height());
+}
+
 } // namespace zef
