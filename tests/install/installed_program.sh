@@ -65,7 +65,10 @@ prefix_state >"$WORK/prefix-before"
 (cd "$USER_HOME" && exec "${program[@]}" >"$WORK/program.log" 2>&1) &
 APP_PID=$!
 main=$(wait_window '^Aktualizacja podmiotów dla pasma 80M') || fail "main window"
-xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (' || fail "no window icon"
+# Read whole before matching: with pipefail, "xprop | grep -q" fails when grep
+# stops reading the long icon data early and xprop dies of SIGPIPE.
+icon=$(xprop -id "$main" _NET_WM_ICON 2>&1) || true
+[[ $icon == *"Icon ("* ]] || fail "no window icon: $icon"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 
 # "Plik" / "Nowy", the callsign.
