@@ -23,12 +23,8 @@ void BM_EntryStore(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         const Entry& entry = entries[i++ % 2];
-        GridRow& cells = grid.model().row(row);
-        const GridRow before = cells;
-        storeInGridRow(cells, entry);
+        grid.storeEntry(row, target, entry);
         storeInTables(*tables, target, entry);
-        storeInCache(grid.cache(), target, entry);
-        adjustCounters(grid.counters(), before, cells);
         auto panels = grid.statusPanels();
         auto summary = summaryTexts(summaryCounts(*tables, SummaryMode::AllConfirmed));
         benchmark::DoNotOptimize(panels);

@@ -220,15 +220,9 @@ void TForm2::Button1Click() {
             focusDateField();
         return;
     }
-    TForm1& main = main_;
-    EntityGrid& grid = main.grid();
     const EntryTarget where = target();
     const Entry entry = entryFromFields(callField, dateField, RadioButton1->isChecked());
-    GridRow& row = grid.model().row(editedRow_);
-    const GridRow before = row;
-    storeInGridRow(row, entry);
-    storeInCache(grid.cache(), where, entry);
-    adjustCounters(grid.counters(), before, row);
+    main_.grid().storeEntry(editedRow_, where, entry);
     // Every store is a change to save, whether or not a counter moved.
     Station& station = ctx_.state.station;
     station.setUnsaved(true, true);

@@ -20,6 +20,14 @@ ViewOutcome EntityGrid::fill(const AwardTables& tables, int selectedView) {
     return runView(checkedView_, tables, std::move(selectedKey));
 }
 
+void EntityGrid::storeEntry(int row, const EntryTarget& target, const Entry& entry) {
+    GridRow& cells = model_.row(row);
+    const GridRow before = cells;
+    storeInGridRow(cells, entry);
+    storeInCache(cache_, target, entry);
+    adjustCounters(counters_, before, cells);
+}
+
 ViewOutcome EntityGrid::showView(View view, const AwardTables& tables) {
     return runView(view, tables, model_.cell(kNumberColumn, model_.currentRow()));
 }

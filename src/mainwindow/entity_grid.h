@@ -8,6 +8,7 @@
 #include "core/award_tables.h"
 #include "mainwindow/cell_colours.h"
 #include "mainwindow/grid_cache.h"
+#include "mainwindow/grid_entry.h"
 #include "mainwindow/grid_model.h"
 #include "mainwindow/grid_sort.h"
 #include "mainwindow/grid_views.h"
@@ -29,13 +30,9 @@ public:
     // the wrong entity.
     explicit EntityGrid(const QLocale& sortLocale = QLocale(QLocale::Polish, QLocale::Poland));
 
-    GridModel& model() { return model_; }
     const GridModel& model() const { return model_; }
-    GridCache& cache() { return cache_; }
     const GridCache& cache() const { return cache_; }
     const StatusCounters& counters() const { return counters_; }
-    // The data entry dialog moves the counters by its own change.
-    StatusCounters& counters() { return counters_; }
     // StatusBar1 panels 0..3.
     std::array<QString, 4> statusPanels() const { return statusPanelTexts(counters_); }
 
@@ -44,6 +41,10 @@ public:
     // the entity that was current before the refill selected when it is
     // shown. Zones are shown complete and in table order.
     ViewOutcome fill(const AwardTables& tables, int selectedView);
+
+    // The data entry dialog's store into shown row `row`: the row, its cache
+    // entry and the counters change; nothing is refiltered or re-sorted.
+    void storeEntry(int row, const EntryTarget& target, const Entry& entry);
 
     // A "Widok" item chosen: checks it, sets Label5, shows its rows with the
     // current entity kept selected (else row 1), then sorts entity rows.

@@ -19,7 +19,7 @@ public:
 
     // Entry of table row r, 0..highestIndex(); skipped rows hold empty cells.
     const GridRow& entry(int r) const { return entries_.at(r); }
-    GridRow& entry(int r) { return entries_.at(r); } // the data entry dialog edits one
+    GridRow& entry(int r) { return entries_.at(r); } // a stored data entry changes one
 
     // Forgets every entry (highest index -1).
     void reset() { entries_.clear(); }

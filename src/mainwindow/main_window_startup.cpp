@@ -56,7 +56,6 @@ bool TForm1::FormCreate() {
         return false;
     ctx_.state.selectedView = 0;
     ComboBox1->setCurrentIndex(0);
-    writeEntityHeaders(grid_.model());
     StringGrid1->refresh();
     for (int p = 0; p < 4; ++p)
         StatusBar1->setPanelWidth(p, width() / 4);
