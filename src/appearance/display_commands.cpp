@@ -19,13 +19,13 @@ QColor qtColour(ColourValue value) {
     return QColor(colourRed(value), colourGreen(value), colourBlue(value));
 }
 
-// Offers `setting` in the colour dialog; true when the user chose a colour.
-bool chooseRowColour(Dialogs& dialogs, ColourValue& setting) {
-    const auto chosen = dialogs.chooseColour(qtColour(setting));
+// Offers `setting` in the colour dialog; a chosen colour repaints the grid.
+void chooseRowColour(Context& context, TForm1& main, ColourValue& setting) {
+    const auto chosen = context.dialogs.chooseColour(qtColour(setting));
     if (!chosen)
-        return false;
+        return;
     setting = colourValue(chosen->red(), chosen->green(), chosen->blue());
-    return true;
+    main.repaintGrid();
 }
 
 // "Fixedsys" where it is installed, else the installed family the desktop
@@ -72,23 +72,19 @@ void placeOver(QWidget& dialog, const QWidget& owner) {
 } // namespace
 
 void Kolortadlapodmiotwpotwierdzonych1Click(Context& context, TForm1& main) {
-    if (chooseRowColour(context.dialogs, context.state.colours.confirmed))
-        main.repaintGrid();
+    chooseRowColour(context, main, context.state.colours.confirmed);
 }
 
 void Kolortadlapodmiotwusunitych1Click(Context& context, TForm1& main) {
-    if (chooseRowColour(context.dialogs, context.state.colours.deleted))
-        main.repaintGrid();
+    chooseRowColour(context, main, context.state.colours.deleted);
 }
 
 void Kolortadlapodmiotwzweryfikowanych1Click(Context& context, TForm1& main) {
-    if (chooseRowColour(context.dialogs, context.state.colours.verified))
-        main.repaintGrid();
+    chooseRowColour(context, main, context.state.colours.verified);
 }
 
 void Kolortadlapodmiotwpozostaych1Click(Context& context, TForm1& main) {
-    if (chooseRowColour(context.dialogs, context.state.colours.other))
-        main.repaintGrid();
+    chooseRowColour(context, main, context.state.colours.other);
 }
 
 // The grid takes the chosen font whole, italic and script included, for
