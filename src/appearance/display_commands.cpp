@@ -37,6 +37,12 @@ QString fixedsysOrStandIn() {
     return QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
 }
 
+// Oblique counts as slanted: QFontDatabase::italic() is false for it, and a
+// family may list "Oblique" before its upright "Book".
+bool slanted(const QString& family, const QString& style) {
+    return QFontDatabase::font(family, style, 8).style() != QFont::StyleNormal;
+}
+
 // The family's own name of the style nearest to a weight and slant: the font
 // dialog selects a style by its name ("Regular", not "Normal").
 QString nearestStyleName(const QString& family, int weight, bool italic) {
@@ -44,7 +50,7 @@ QString nearestStyleName(const QString& family, int weight, bool italic) {
     int distance = std::numeric_limits<int>::max();
     for (const QString& style : QFontDatabase::styles(family)) {
         const int d = std::abs(QFontDatabase::weight(family, style) - weight) +
-                      (QFontDatabase::italic(family, style) == italic ? 0 : 1000);
+                      (slanted(family, style) == italic ? 0 : 1000);
         if (d < distance) {
             distance = d;
             nearest = style;

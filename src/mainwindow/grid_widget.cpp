@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace zef {
 
@@ -77,6 +78,23 @@ public:
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                           shownText(grid.model().cell(index.column(), row)));
         painter->restore();
+    }
+
+    // A text cut by its cell shows whole as the cell's tooltip (the example
+    // prefixes of a zone seldom fit); a text that fits shows none.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = shownText(model_.grid().model().cell(index.column(), index.row() + 1));
+        const int room = option.rect.width() - kCellTextOffset;
+        if (QFontMetrics(option.font).horizontalAdvance(text) > room) {
+            QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
     }
 
 private:

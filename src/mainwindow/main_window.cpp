@@ -1,6 +1,7 @@
 #include "mainwindow/main_window.h"
 
 #include "appearance/display_rules.h"
+#include "mainwindow/elided_label.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
 #include "mainwindow/status_panels.h"
@@ -127,14 +128,14 @@ void TForm1::buildToolBar(QWidget* parent) {
 
     Label4 = new QLabel(QStringLiteral("Widok: "), bar);
     Label4->setObjectName(QStringLiteral("Label4"));
-    Label5 = new QLabel(bar);
+    Label5 = new ElidedLabel(bar);
     Label5->setObjectName(QStringLiteral("Label5"));
     QFont viewFont(QStringLiteral("Arial"));
     viewFont.setPixelSize(13);
     viewFont.setBold(true);
     Label5->setFont(viewFont);
     Label5->setStyleSheet(QStringLiteral("color: navy"));
-    Label1 = new QLabel(bar);
+    Label1 = new ElidedLabel(bar);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label3 = new QLabel(bar);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -143,13 +144,16 @@ void TForm1::buildToolBar(QWidget* parent) {
     searchFont.setBold(true);
     Label3->setFont(searchFont);
     Label3->setStyleSheet(QStringLiteral("color: red"));
-    Label3->setMinimumWidth(70);
 
     row->addWidget(ComboBox1);
     row->addSpacing(8);
     row->addWidget(Label4);
-    row->addWidget(Label5);
-    row->addStretch(1);
+    // The view name takes what the others leave: a long one is cut before
+    // the search hint is, and a cut text shows whole as a tooltip. The search
+    // buffer takes only its text's width, so at the usual width an empty one
+    // leaves room for the longest view name and the hint.
+    Label5->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(Label5, 1);
     row->addWidget(Label1);
     row->addWidget(Label3);
     static_cast<QVBoxLayout*>(parent->layout())->addWidget(bar);

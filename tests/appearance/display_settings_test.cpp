@@ -121,6 +121,40 @@ TEST(GridFont, TheGridTakesTheChoiceWholeAndTheNextProposalKeepsItsSizeAndStyle)
     EXPECT_EQ(grid.font(), choice);
 }
 
+// The dialog selects the style by its name alone, and a family may list
+// "Oblique" before its upright style: the name must be the wanted one.
+TEST(GridFont, TheProposedStyleNameIsTheFamilysStyleOfTheWantedWeightAndSlant) {
+    struct Case {
+        std::optional<QFont> previous;
+        int weight;
+        bool slanted;
+    };
+    const QString mono = QStringLiteral("Liberation Mono");
+    for (const Case& c : {Case{std::nullopt, QFont::Normal, false},
+                          Case{chosenFont(mono, 10, false, true), QFont::Normal, true},
+                          Case{chosenFont(mono, 10, true, false), QFont::Bold, false},
+                          Case{chosenFont(mono, 10, true, true), QFont::Bold, true}}) {
+        SCOPED_TRACE(c.previous ? c.previous->toString().toStdString() : "first use");
+        TestProgram app;
+        ASSERT_TRUE(app.start());
+        if (c.previous) {
+            app.dialogs.expectFont(c.previous);
+            app.main().Czcionka1->trigger();
+        }
+        app.dialogs.expectFont(std::nullopt);
+        app.main().Czcionka1->trigger();
+
+        const QFont& proposed = app.dialogs.lastFontInitial;
+        const QString family = proposed.family();
+        ASSERT_TRUE(QFontDatabase::styles(family).contains(proposed.styleName()))
+            << family.toStdString() << " " << proposed.styleName().toStdString();
+        const QFont style = QFontDatabase::font(family, proposed.styleName(), 8);
+        EXPECT_EQ(style.weight(), c.weight) << proposed.styleName().toStdString();
+        EXPECT_EQ(style.style() != QFont::StyleNormal, c.slanted)
+            << proposed.styleName().toStdString();
+    }
+}
+
 // Only name, size and bold reach the settings file: italic lasts for the run.
 TEST(GridFont, ARestartKeepsNameSizeAndBoldButNotItalic) {
     struct Case {

@@ -5,15 +5,18 @@
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
 #include "mainwindow/status_panels.h"
+#include "support/test_folder.h"
 #include "support/test_program.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -175,6 +178,40 @@ TEST(GridWindow, SearchDialogFindsThenFinishes) {
     EXPECT_TRUE(search.Edit1->text().isEmpty());
     EXPECT_TRUE(search.Edit1KeyPress(Qt::Key_Escape)); // an empty one closes
     EXPECT_FALSE(search.isVisible());
+}
+
+// A zone's example prefixes cut by their cell show whole as its tooltip; a
+// text that fits its cell has none.
+TEST(GridWindow, ACutCellShowsItsWholeTextAsATooltip) {
+    TestProgram app;
+    app.startWithNewStation();
+    const std::string prefixes = "W0 W5 W8 W9 VE3 VE6 VE7 VE8 XE1 XE2 KL7 KH6 VY1 VO1 VO2";
+    app.tables().zones[4][0] = test::zoneFileLine(4, prefixes);
+    TForm1& m = app.main();
+    m.ComboBox1->setCurrentIndex(5);
+    m.ComboBox1Change();
+    m.show();
+    QApplication::processEvents();
+    ASSERT_EQ(m.grid().model().cell(kNameColumn, 4), prefixes);
+
+    struct Case {
+        int row;
+        int column;
+        QString toolTip; // empty: none
+    };
+    for (const Case& c : {Case{4, kPrefixColumn, {}}, Case{3, kNameColumn, {}},
+                          Case{4, kNameColumn, QString::fromStdString(prefixes)}}) {
+        SCOPED_TRACE(testing::Message() << "row " << c.row << " column " << c.column);
+        QWidget* cells = m.StringGrid1->viewport();
+        const QPoint at =
+            m.StringGrid1->visualRect(m.StringGrid1->model()->index(c.row - 1, c.column)).center();
+        QHelpEvent help(QEvent::ToolTip, at, cells->mapToGlobal(at));
+        QApplication::sendEvent(cells, &help);
+        EXPECT_EQ(help.isAccepted(), !c.toolTip.isEmpty());
+        if (!c.toolTip.isEmpty()) {
+            EXPECT_EQ(QToolTip::text(), c.toolTip);
+        }
+    }
 }
 
 } // namespace

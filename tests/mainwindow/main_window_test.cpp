@@ -12,9 +12,12 @@
 #include "mainwindow/status_panels.h"
 #include "support/test_program.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -191,6 +194,50 @@ TEST(MainWindow, ParameterModeTakesTheCallsignFromTheHeaderOrTheNameAndKeepsPlik
         EXPECT_EQ(ini.readString("Konfiguracja", "Plik", ""), "/home/mine.csv");
         EXPECT_EQ(ini.readString("Konfiguracja", "Znak", ""), expected);
     }
+}
+
+// The search hint is never cut unseen: beside the longest view name it shows
+// whole at the window's usual width; at the narrowest, what is cut of it or
+// of the view name shows whole as a tooltip.
+TEST(MainWindow, TheSearchHintShowsWholeBesideTheLongestViewName) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.show();
+    app.dialogs.expectMessage(QStringLiteral("Informacja"),
+                              QStringLiteral("Brak elementów do wyświetlenia!"));
+    m.Podmiotypotwierdzone1Click();
+    ASSERT_EQ(m.Label5->text(), QStringLiteral("Potwierdzone (zwer. i do weryf.)"));
+    const auto shownWhole = [](const QLabel* label) {
+        return label->contentsRect().width() >=
+               label->fontMetrics().horizontalAdvance(label->text());
+    };
+    const auto toolTipShown = [](QLabel* label) {
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(label, &help);
+        return help.isAccepted() && QToolTip::text() == label->text();
+    };
+    for (const bool searching : {false, true}) {
+        if (searching)
+            m.StringGrid1KeyPress(u's');
+        QApplication::processEvents();
+        SCOPED_TRACE(m.Label1->text().toStdString());
+        EXPECT_TRUE(shownWhole(m.Label1)) << m.Label1->width();
+        EXPECT_FALSE(toolTipShown(m.Label1));
+        // A typed prefix may take the view name's room; an empty one not.
+        EXPECT_TRUE(searching || shownWhole(m.Label5)) << m.Label5->width();
+    }
+
+    app.state().widthCorrection = -1000;
+    m.StringGrid1MouseUp();
+    QApplication::processEvents();
+    ASSERT_EQ(m.width(), 425);
+    for (QLabel* label : {m.Label5, m.Label1}) {
+        if (!shownWhole(label)) {
+            EXPECT_TRUE(toolTipShown(label)) << label->objectName().toStdString();
+        }
+    }
+    EXPECT_FALSE(shownWhole(m.Label5));
 }
 
 } // namespace
