@@ -227,6 +227,42 @@ TEST(FileCommands, OpenOfAMissingFileKeepsTheChosenPath) {
     EXPECT_FALSE(stationDataLoaded(app.tables()));
 }
 
+// A file that cannot be read must not take the name of the tables still
+// shown: a Ctrl+S would write them over it. Reading a process's memory at
+// address 0 fails with an I/O error, also for root.
+TEST(FileCommands, OpenOfAnUnreadableFileKeepsThePreviousPath) {
+    TestProgram app;
+    app.startWithNewStation();
+    const QString previous = app.folder.path(QStringLiteral("stacja.csv"));
+    app.station().setPath(previous);
+    const QString unreadable = app.folder.path(QStringLiteral("uszkodzony.csv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), unreadable));
+    app.dialogs.expectOpen(unreadable);
+    app.dialogs.answerUnexpectedMessages(Answer::Ok);
+    app.main().Otwrz1->trigger();
+    ASSERT_EQ(app.dialogs.messages.size(), 1U);
+    EXPECT_TRUE(app.dialogs.messages.back().text.startsWith(QStringLiteral("Błąd odczytu pliku")))
+        << app.dialogs.messages.back().text.toStdString();
+    EXPECT_EQ(app.station().path(), previous);
+    EXPECT_EQ(app.main().StatusBar2->panelText(0), previous);
+    EXPECT_EQ(app.station().callsign(), "SP9XYZ");
+}
+
+// New shows every entity whatever view was checked before.
+TEST(FileCommands, NewShowsAllEntities) {
+    TestProgram app;
+    app.startWithNewStation();
+    app.dialogs.answerUnexpectedMessages(Answer::Ok); // nothing to verify yet
+    app.main().Podmiotydoweryfikacji1Click();
+    app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
+                            QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
+    app.main().Nowy1Click();
+    EXPECT_EQ(app.main().checkedView(), View::All);
+    EXPECT_TRUE(app.main().Wszystkiepodmioty1->isChecked());
+    EXPECT_EQ(app.main().Label5->text(), viewCaption(View::All));
+    EXPECT_GT(app.main().grid().model().lastRow(), 1);
+}
+
 TEST(FileCommands, SaveThenOpenGivesTheSameTables) {
     TestProgram app;
     app.startWithNewStation();
