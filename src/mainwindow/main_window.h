@@ -186,6 +186,7 @@ private:
     EntityGrid grid_;
     std::optional<QString> parameter_;
     bool activatedOnce_ = false;
+    bool leftForAnotherProgram_ = false;
     std::unique_ptr<TForm3> search_;
 };
 

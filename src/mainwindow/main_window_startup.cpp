@@ -14,10 +14,12 @@
 #include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <utility>
 
 namespace zef {
 
@@ -158,10 +160,19 @@ void TForm1::FormActivate() {
     }
 }
 
+// Coming back from another program leaves the program's active window as
+// it was: only a change from another of its own windows activates it.
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        runCommand(ctx_.dialogs, [this] { FormActivate(); });
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        leftForAnotherProgram_ = QApplication::activeWindow() == nullptr;
+        return;
+    }
+    if (std::exchange(leftForAnotherProgram_, false))
+        return;
+    runCommand(ctx_.dialogs, [this] { FormActivate(); });
 }
 
 void TForm1::ComboBox1Change() {

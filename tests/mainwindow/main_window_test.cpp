@@ -10,6 +10,7 @@
 #include "core/station_file.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
+#include "summary/summary_window.h"
 #include "support/test_program.h"
 
 #include <QApplication>
@@ -238,6 +239,25 @@ TEST(MainWindow, TheSearchHintShowsWholeBesideTheLongestViewName) {
         }
     }
     EXPECT_FALSE(shownWhole(m.Label5));
+}
+
+// The row goes back to 1 when the main window becomes the program's active
+// window again after another of its windows, not on a return from another
+// program.
+TEST(MainWindow, ActivationFromAnotherOfTheProgramsWindowsOnly) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.show();
+    app.summary().show();
+    QApplication::setActiveWindow(&m);
+    m.StringGrid1->selectCell(5, 1);
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&m);
+    EXPECT_EQ(m.grid().model().currentRow(), 5);
+    QApplication::setActiveWindow(&app.summary());
+    QApplication::setActiveWindow(&m);
+    EXPECT_EQ(m.grid().model().currentRow(), 1);
 }
 
 } // namespace
