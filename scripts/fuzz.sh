@@ -3,7 +3,7 @@
 # folder and fuzzes it for SECONDS, starting from its seed corpus in
 # tests/fuzz/corpus/TARGET. What it finds on the way is kept in
 # build-fuzz/corpus/TARGET (not in the repository); a crashing input is
-# written to build-fuzz/artifacts/ and the script fails.
+# written to build-fuzz/artifacts/, shown in hex, and the script fails.
 #
 #   scripts/fuzz.sh TARGET SECONDS [more libFuzzer flags]
 #
@@ -34,5 +34,18 @@ mkdir -p "$found" "$build/artifacts"
 # A leak found after a run counts as a crash, as does any UBSan report.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:check_initialization_order=1:strict_init_order=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+# Only this run's findings are shown below.
+rm -f "$build/artifacts/$target-"*
+status=0
 "$build/bin/fuzz_$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$build/artifacts/$target-" "$@" "$found" "tests/fuzz/corpus/$target"
+    -artifact_prefix="$build/artifacts/$target-" "$@" "$found" "tests/fuzz/corpus/$target" ||
+    status=$?
+# A CI log is often all there is of a failed run: the input goes into it whole.
+if [ "$status" -ne 0 ]; then
+    for input in "$build/artifacts/$target-"*; do
+        [ -f "$input" ] || continue
+        echo "== $input ($(stat -c %s "$input") bytes)" >&2
+        od -A x -t x1z -v "$input" >&2
+    done
+fi
+exit "$status"

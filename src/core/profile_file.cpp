@@ -41,6 +41,12 @@ std::string_view unquote(std::string_view value) {
     return value;
 }
 
+// A profile string ends at its first NUL, as the system's profile functions
+// have always read it; so a value read can also be written back.
+std::string_view endAtNul(std::string_view value) {
+    return value.substr(0, value.find('\0'));
+}
+
 std::string valueKey(std::string_view lowerSection, std::string_view key) {
     return std::string(lowerSection) + '\n' + lowerAscii(key);
 }
@@ -81,7 +87,7 @@ ProfileValues::ProfileValues(const ProfileFile& file) {
         if (!section)
             return;
         if (auto entry = entryOf(line))
-            values_.try_emplace(valueKey(*section, entry->first), unquote(entry->second));
+            values_.try_emplace(valueKey(*section, entry->first), endAtNul(unquote(entry->second)));
     });
 }
 
@@ -142,6 +148,7 @@ ProfileEdit::ProfileEdit(const ProfileFile& file) : path_(file.path()) {
 void ProfileEdit::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     const std::string entry = std::string(key) + "=" + std::string(value);
+    breaksLine_ = breaksLine_ || breaksLine(entry);
     const std::string wanted = lowerAscii(section);
     bool inSection = false;
     std::optional<std::size_t> endOfSection; // index after the section's last entry
@@ -184,8 +191,11 @@ void ProfileEdit::writeBool(std::string_view section, std::string_view key, bool
 }
 
 void ProfileEdit::commit() {
+    if (breaksLine_)
+        throw FileError(unableToWrite(path_));
     try {
-        writeLines(path_, lines_);
+        // The file's other lines go back as they were read, whatever they hold.
+        replaceFile(path_, joinLines(lines_));
     } catch (const FileError&) {
         throw FileError(unableToWrite(path_));
     }

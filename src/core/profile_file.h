@@ -63,10 +63,13 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInt(std::string_view section, std::string_view key, long long value);
     void writeBool(std::string_view section, std::string_view key, bool value);
-    void commit(); // throws FileError "Unable to write to <path>"
+    // Throws FileError "Unable to write to <path>", also when a value written
+    // holds a CR, LF or NUL, which would break its line; then nothing is written.
+    void commit();
 
 private:
     QString path_;
+    bool breaksLine_ = false; // a value written holds a CR, LF or NUL
     std::vector<std::string> lines_;
     // For each line, its section name lower-cased when it is a "[name]" line.
     std::vector<std::optional<std::string>> sectionNames_;

@@ -9,7 +9,7 @@ std::string storableField(std::string_view text) {
     for (char& c : field) {
         if (c == ';')
             c = ',';
-        else if (c == '\n')
+        else if (c == '\n' || c == '\r' || c == '\0')
             c = ' ';
     }
     return field;

@@ -14,8 +14,9 @@ namespace zef {
 inline const std::string kSeparatorLine(43, '=');
 
 // Text made fit for one field: fields are separated by ";" without quoting
-// and lines end at a line feed, so each ";" becomes "," and each line feed a
-// blank. Text from other files passes here before it reaches the tables.
+// and lines end at a line feed or CR, so each ";" becomes "," and each line
+// feed, CR or NUL (which the file's writer refuses) a blank. Text from other
+// files passes here before it reaches the tables.
 std::string storableField(std::string_view text);
 
 // An entity line that begins as the separator line does would end the

@@ -1,5 +1,6 @@
 #include "core/station_loader.h"
 
+#include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "core/text_file.h"
@@ -9,6 +10,17 @@ namespace zef {
 namespace {
 // Every header the program writes names the band columns this way.
 constexpr std::string_view kHeaderColumns = ";Call-80m;Date-80m;QSL-80m;Weryf-80m;";
+// Read as it stands, the cut row would become two and push the rows below
+// it out of place; saved, the damage would be written for good.
+FileError damagedStationFile(const QString& path, std::size_t line) {
+    return FileError(
+        QStringLiteral("Plik \"%1\" jest uszkodzony: wiersz %2 przerywa w środku pola znak CR "
+                       "(znak sterujący, który dzieli ten wiersz na dwa).\n"
+                       "Plik nie został wczytany. Usuń ten znak w edytorze tekstu.")
+            .arg(path)
+            .arg(line));
+}
+
 } // namespace
 
 std::string headerCallsign(const std::string& headerLine) {
@@ -21,6 +33,8 @@ LoadedStation loadStation(const QString& path, const std::vector<std::string>* r
                           LoadQuestions& questions) {
     LoadedStation loaded;
     const std::string bytes = readFileBytes(path);
+    if (const auto cut = lineCutByLoneCr(bytes))
+        throw damagedStationFile(path, *cut);
     loaded.file = fingerprintOf(bytes);
     const auto lines = splitLines(bytes, LineEnds::AlsoCrAlone);
     if (!lines.empty()) {

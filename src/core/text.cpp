@@ -91,6 +91,13 @@ bool isAllDigits(std::string_view s) {
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+bool holdsControlByte(std::string_view s) {
+    return std::any_of(s.begin(), s.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+}
+
 std::optional<long long> parseInteger(std::string_view s) {
     if (s.empty())
         return std::nullopt;

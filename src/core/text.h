@@ -35,6 +35,9 @@ std::string alignRight(std::string_view s, std::size_t width);
 
 bool startsWith(std::string_view s, std::string_view prefix);
 bool isAllDigits(std::string_view s); // false for empty
+// True when s holds a control byte (below 0x20, or 0x7F): such text breaks a
+// line of the program's files or shows as nothing.
+bool holdsControlByte(std::string_view s);
 
 // Whole decimal number with an optional sign and nothing else, or nothing.
 std::optional<long long> parseInteger(std::string_view s);

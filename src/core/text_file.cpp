@@ -1,5 +1,8 @@
 #include "core/text_file.h"
 
+#include "core/file_error.h"
+#include "core/text.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -51,6 +54,19 @@ std::vector<std::string> splitLines(std::string_view bytes, LineEnds ends) {
     std::vector<std::string> lines;
     forEachLine(bytes, ends, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
+}
+
+std::optional<std::size_t> lineCutByLoneCr(std::string_view bytes) {
+    if (bytes.find('\n') == std::string_view::npos)
+        return std::nullopt;
+    for (std::size_t cr = bytes.find('\r'); cr != std::string_view::npos;
+         cr = bytes.find('\r', cr + 1)) {
+        // CR CR LF, as a text mode that converts twice writes it, only ends a line.
+        if (cr + 1 < bytes.size() && bytes[cr + 1] != '\n' && bytes[cr + 1] != '\r')
+            return 1 +
+                   static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + cr, '\n'));
+    }
+    return std::nullopt;
 }
 
 LineReader::LineReader(const QString& path, std::size_t lineLimit)
@@ -135,6 +151,14 @@ std::vector<std::string> readLines(const QString& path) {
     return splitLines(readFileBytes(path), LineEnds::AlsoCrAlone);
 }
 
+namespace {
+constexpr std::string_view kLineBreakers("\r\n\0", 3);
+} // namespace
+
+bool breaksLine(std::string_view text) {
+    return text.find_first_of(kLineBreakers) != std::string_view::npos;
+}
+
 std::string joinLines(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const auto& line : lines)
@@ -148,8 +172,22 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+std::string fileText(const QString& path, const std::vector<std::string>& lines) {
+    const auto broken = std::find_if(lines.begin(), lines.end(),
+                                     [](const std::string& line) { return breaksLine(line); });
+    if (broken == lines.end())
+        return joinLines(lines);
+    const std::size_t shown = std::min<std::size_t>(broken->find_first_of(kLineBreakers), 80);
+    throw FileError(QStringLiteral("Plik \"%1\" nie został zapisany: wiersz %2 zawiera znak "
+                                   "sterujący (CR, LF lub NUL), który przy odczycie podzieliłby "
+                                   "ten wiersz albo go uciął:\n%3")
+                        .arg(path)
+                        .arg(broken - lines.begin() + 1)
+                        .arg(toQt(broken->substr(0, shown))));
+}
+
 void writeLines(const QString& path, const std::vector<std::string>& lines) {
-    replaceFile(path, joinLines(lines));
+    replaceFile(path, fileText(path, lines));
 }
 
 } // namespace zef

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,12 @@ void forEachLine(std::string_view bytes, LineEnds ends,
                  const std::function<void(std::string_view)>& take);
 // The same lines, kept.
 std::vector<std::string> splitLines(std::string_view bytes, LineEnds ends);
+
+// In text whose lines end at LF, the number (1-based) of the first line that
+// a CR within it would cut in two where a CR also ends a line: a control byte
+// inside a field, not a line end. Nothing when there is none, or no LF at all
+// (then CR alone is the line end throughout).
+std::optional<std::size_t> lineCutByLoneCr(std::string_view bytes);
 
 // Reads a large file one line at a time (LF ends a line), holding only a
 // buffer of it. A line longer than `lineLimit` comes as its first
@@ -57,8 +64,17 @@ private:
 
 // A program's own text file (settings, reference, station data file).
 std::vector<std::string> readLines(const QString& path);
+// Throws FileError, writing nothing, as fileText does.
 void writeLines(const QString& path, const std::vector<std::string>& lines);
+
+// True when the text holds a CR, LF or NUL: written as a field of a line, it
+// would load back split or cut.
+bool breaksLine(std::string_view text);
 // The lines joined, each ended by CR LF.
 std::string joinLines(const std::vector<std::string>& lines);
+// The same for the file at `path`, whose lines are all the program's own:
+// whatever put a CR, LF or NUL into one, nothing is made of it. Throws
+// FileError naming the line.
+std::string fileText(const QString& path, const std::vector<std::string>& lines);
 
 } // namespace zef

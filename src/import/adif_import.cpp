@@ -133,7 +133,8 @@ const ConfirmedQso* AdifImporter::confirmedQso() {
     if (qsoState_ == QsoState::Unread) {
         auto call = readCall(record_, tags_.call);
         auto date = readQsoDate(record_, tags_.qsoDate);
-        qsoState_ = call && date ? QsoState::Placeable : QsoState::Unplaceable;
+        qsoState_ =
+            call && date && storableCall(*call) ? QsoState::Placeable : QsoState::Unplaceable;
         if (qsoState_ == QsoState::Placeable)
             qso_ = ConfirmedQso{std::move(*call), std::move(*date), tags_.qsl, tags_.lotw};
     }

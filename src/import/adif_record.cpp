@@ -195,9 +195,13 @@ std::optional<std::string> readCall(std::string_view text, std::size_t tag) {
         start = after + 3;
     }
     const auto call = valueAt(text, start, length);
-    if (!call || call->empty() || call->find(';') != std::string_view::npos)
+    if (!call || call->empty())
         return std::nullopt;
     return upperAscii(*call);
+}
+
+bool storableCall(std::string_view call) {
+    return call.find(';') == std::string_view::npos && !holdsControlByte(call);
 }
 
 std::optional<std::string> readQsoDate(std::string_view text, std::size_t tag) {

@@ -64,8 +64,14 @@ BandReading readBand(std::string_view text, std::size_t tag);
 // The call of the "<call:" tag at `tag`, upper-cased. Length of one digit when
 // the bracket follows it, else of two digits. Nothing when the tag is absent,
 // the length is not a number, the text ends within the call, or the call is
-// empty or holds the ";" that separates the station data file's fields.
+// empty. A length that runs past the value takes what follows, tags and
+// control bytes included: storableCall tells whether a slot can hold it.
 std::optional<std::string> readCall(std::string_view text, std::size_t tag);
+
+// True when a slot can hold the call: no ";" (it separates the station data
+// file's fields) and no control byte (a CR or LF would split its line when
+// the file is read again, a NUL cut it).
+bool storableCall(std::string_view call);
 
 // The QSO date of the "<qso_date:" tag at `tag` as "yyyy-mm-dd": the eight
 // characters after the first closing bracket. Nothing when the tag or the

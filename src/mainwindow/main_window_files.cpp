@@ -105,7 +105,7 @@ bool TForm1::writeStationFile(bool confirm) {
     const QString& path = station.path();
     const std::string date = fromQt(ctx_.system.shortDate(ctx_.system.today()));
     const std::string bytes =
-        joinLines(stationFileLines(station.tables(), station.callsign(), date));
+        fileText(path, stationFileLines(station.tables(), station.callsign(), date));
     for (;;) {
         const FileLock lock(path, kLockWait);
         const FileFingerprint onDisk = currentFingerprint(path);

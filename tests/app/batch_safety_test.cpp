@@ -79,6 +79,24 @@ TEST(BatchImportSafety, LinesEndedByCrAloneAreReadAndAFileWithoutEntitiesIsKept)
     EXPECT_EQ(fixture.folder.readBytes(QStringLiteral("stacja.csv")), headerOnly);
 }
 
+// A row cut in two by a CR within a field (written by an earlier import) is
+// named as what it is, and the file is left for the user to mend.
+TEST(BatchImportSafety, AStationFileCutByACrWithinARowIsNamedAndLeftAlone) {
+    BatchFixture fixture;
+    fixture.folder.writeBytes(QStringLiteral("log.adi"), kLog);
+    std::string damaged = fixture.folder.readBytes(QStringLiteral("stacja.csv"));
+    const std::size_t thirdLine = damaged.find('\n', damaged.find('\n') + 1) + 1;
+    damaged.insert(damaged.find(';', thirdLine) + 1, "SP1\r\x1b;");
+    fixture.folder.writeBytes(QStringLiteral("stacja.csv"), damaged);
+    EXPECT_EQ(fixture.run({QStringLiteral("--import"),
+                           fixture.folder.path(QStringLiteral("log.adi")), fixture.stationPath()}),
+              1);
+    EXPECT_NE(fixture.err.find("jest uszkodzony: wiersz 3 przerywa w środku pola znak CR"),
+              std::string::npos)
+        << fixture.err;
+    EXPECT_EQ(fixture.folder.readBytes(QStringLiteral("stacja.csv")), damaged);
+}
+
 TEST(BatchImportSafety, AStationFileLockedByAnotherWriterIsLeftAlone) {
     BatchFixture fixture;
     fixture.folder.writeBytes(QStringLiteral("log.adi"), kLog);

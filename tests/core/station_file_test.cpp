@@ -35,7 +35,7 @@ TEST(StationFile, HeaderNamesAllTwentyColumns) {
 // the callsign holds, and stays one line.
 TEST(StationFile, HeaderCallsignCannotAddFieldsOrLines) {
     EXPECT_EQ(stationHeaderLine("sp;9\nxyz", "d").substr(0, 19), "SP,9 XYZ  d;Call-80");
-    EXPECT_EQ(storableField("a;b\nc\rd"), "a,b c\rd");
+    EXPECT_EQ(storableField(std::string("a;b\nc\rd\0e", 9)), "a,b c d e");
 }
 
 TEST(StationFile, LinesHaveExactlyTwentySeparators) {

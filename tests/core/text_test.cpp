@@ -78,6 +78,37 @@ TEST(TextFile, WritesCrLfAndAppends) {
     EXPECT_EQ(folder.readBytes("w.txt"), "a\r\nb\r\nc\r\n");
 }
 
+// Whatever put a CR, LF or NUL into a field, the file is not written: read
+// again, that line would come back split or cut.
+TEST(TextFile, ALineThatWouldLoadBackSplitOrCutIsNeverWritten) {
+    test::TestFolder folder;
+    for (const std::string& bad : {std::string("\r"), std::string("\n"), std::string(1, '\0')}) {
+        folder.writeBytes("w.txt", "old\r\n");
+        try {
+            writeLines(folder.path("w.txt"), {"a", "SP1" + bad + "AB;x", "c"});
+            FAIL() << "written";
+        } catch (const FileError& e) {
+            EXPECT_TRUE(e.text().contains(QStringLiteral("wiersz 2 zawiera znak sterujący")))
+                << e.text().toStdString();
+            EXPECT_TRUE(e.text().endsWith(QStringLiteral("\nSP1")));
+        }
+        EXPECT_EQ(folder.readBytes("w.txt"), "old\r\n");
+    }
+}
+
+// A CR within a line of a file whose lines end at LF is damage, named by its
+// line; CR alone as the line end, or before CR LF, is not.
+TEST(TextFile, FindsTheLineThatACrWithinItCuts) {
+    const std::pair<std::string, std::optional<std::size_t>> cases[] = {
+        {"a\r\nb\r\nc\r\n", std::nullopt}, {"a\rb\rc\r", std::nullopt},
+        {"a\r\r\nb\r\r\n", std::nullopt},  {"a\r\nb\r", std::nullopt},
+        {"a\r\nb1\rb2\r\nc\r\n", 2},       {"a\nb\nc1\rc2\n", 3},
+        {"a\r\nb\r\nc1\r", std::nullopt},
+    };
+    for (const auto& [bytes, line] : cases)
+        EXPECT_EQ(lineCutByLoneCr(bytes), line) << bytes;
+}
+
 TEST(TextFile, MissingFolderRaisesAFileErrorWithThePath) {
     try {
         writeLines("/nonexistent-folder/x.csv", {"a"});

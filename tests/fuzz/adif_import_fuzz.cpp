@@ -1,5 +1,6 @@
 // An ADIF file imported into a station that already holds confirmations.
 
+#include "core/text.h"
 #include "core/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "fuzz/fuzz_targets.h"
@@ -29,14 +30,21 @@ void adifImport(std::string_view bytes) {
         importer.addLine(line);
     importer.finish();
 
-    // An import fills band slots only, and what it fills is saved and loaded back whole.
+    // An import fills band slots only, with text free of control bytes, and
+    // what it fills is saved and loaded back whole.
     const AwardTables& before = deliveredStation();
+    const auto expectSound = [](const Row& row) {
+        for (const std::string& field : row)
+            if (holdsControlByte(field))
+                fail("import put a control byte into a slot", field);
+        expectRowLoadsBack(row);
+    };
     for (int r = 1; r <= kEntityRows; ++r) {
         const Row& row = tables->entities[r];
         if (row[0] != before.entities[r][0])
             fail("import changed an entity's reference line");
         if (row != before.entities[r]) {
-            expectRowLoadsBack(row);
+            expectSound(row);
             tables->entities[r] = before.entities[r];
         }
     }
@@ -45,7 +53,7 @@ void adifImport(std::string_view bytes) {
         if (row[0] != before.zones[z][0])
             fail("import changed a zone line");
         if (row != before.zones[z]) {
-            expectRowLoadsBack(row);
+            expectSound(row);
             tables->zones[z] = before.zones[z];
         }
     }

@@ -67,8 +67,8 @@ TEST(AdifImportFaults, CutRecordsArePlacedWholeOrNotAtAll) {
     }
 }
 
-// A confirmed record whose call or date cannot be read is listed once for
-// each table it would have gone to, and nothing is written.
+// A confirmed record whose call or date cannot be read or stored is listed
+// once for each table it would have gone to, and nothing is written.
 TEST(AdifImportFaults, RecordsWithoutAReadableCallOrDateAreListed) {
     const std::string date = adifField("QSO_DATE", "20210130");
     const std::string call = adifField("CALL", "SP1ABC");
@@ -81,6 +81,16 @@ TEST(AdifImportFaults, RecordsWithoutAReadableCallOrDateAreListed) {
         "<CALL:6:S>SP1ABC" + date + rest,
         "<CALL:0>" + date + rest,
         adifField("CALL", "SP1;AB") + date + rest,
+        // Control bytes: a CR or NUL in a slot splits or cuts its line in the saved file.
+        adifField("CALL", "SP1\rAB") + date + rest,
+        adifField("CALL", std::string("SP1\0AB", 6)) + date + rest,
+        adifField("CALL", "SP1\x1b"
+                          "AB") +
+            date + rest,
+        adifField("CALL", "SP1\x7f"
+                          "AB") +
+            date + rest,
+        "<CALL:40>SP1ABC " + date + "<DXC\x01\r\x00" + rest,
         date + rest,
         call + rest,
         call + adifField("QSO_DATE", "2021-1-3") + rest,

@@ -308,6 +308,28 @@ TEST(FileCommands, SaveAsksBeforeOverwritingAChangeMadeByAnotherProgram) {
     app.main().Zapisz1Click();
 }
 
+// A field that would split its line when read again is never saved,
+// however it reached the tables.
+TEST(FileCommands, SaveRefusesAFieldWithALineEnd) {
+    TestProgram app;
+    app.startWithNewStation();
+    const QString path = app.folder.path(QStringLiteral("c.csv"));
+    app.dialogs.expectSave(path);
+    expectSaved(app);
+    app.main().Zapiszjako1Click();
+    const std::string before = app.folder.readBytes(QStringLiteral("c.csv"));
+
+    app.tables().entities[1][callSlot(0)] = "SP1\rAB";
+    app.station().setUnsaved(true);
+    app.dialogs.answerUnexpectedMessages(Answer::Ok);
+    const std::size_t shown = app.dialogs.messages.size();
+    app.main().Zapisz1->trigger();
+    ASSERT_EQ(app.dialogs.messages.size(), shown + 1);
+    EXPECT_TRUE(app.dialogs.messages.back().text.contains(QStringLiteral("nie został zapisany")));
+    EXPECT_EQ(app.folder.readBytes(QStringLiteral("c.csv")), before);
+    EXPECT_TRUE(app.station().unsaved());
+}
+
 TEST(FileCommands, LinesBeyondTheTablesAreReported) {
     TestProgram app;
     ASSERT_TRUE(app.start());

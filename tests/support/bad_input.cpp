@@ -2,6 +2,7 @@
 
 #include "core/station_file.h"
 #include "core/text.h"
+#include "core/text_file.h"
 #include "support/hang_guard.h"
 #include "support/test_folder.h"
 
@@ -122,6 +123,17 @@ void expectStorableTables(const AwardTables& tables) {
         check(tables.zones[z], "zone row " + std::to_string(z));
     EXPECT_TRUE(faults.empty()) << faults.size() << " fields would break the file, the first: "
                                 << (faults.empty() ? "" : faults.front());
+}
+
+bool holdsUnwritableField(const AwardTables& tables) {
+    const auto unwritable = [](const Row& row) {
+        return std::any_of(row.begin(), row.end(),
+                           [](const std::string& field) { return breaksLine(field); });
+    };
+    for (int r = 1; r <= kEntityRows; ++r)
+        if (isOccupied(tables.entities[r]) && unwritable(tables.entities[r]))
+            return true;
+    return std::any_of(tables.zones.begin() + 1, tables.zones.end(), unwritable);
 }
 
 void expectSoundStationFile(const std::string& bytes, const AwardTables& tables) {

@@ -44,6 +44,9 @@ void reportMessages(const std::vector<RecordedMessage>& messages, const std::str
 // to 19 (slot 20 takes what follows the 20th), no line feed in any slot, and
 // no entity reference line that begins like the separator line.
 void expectStorableTables(const AwardTables& tables);
+// True when a field of an occupied row holds a CR, LF or NUL, which the
+// station data file's writer refuses.
+bool holdsUnwritableField(const AwardTables& tables);
 
 // What a save wrote: the header with the 20 column names, one line per
 // occupied entity row, the separator, exactly 40 zone lines, every line with
