@@ -5,11 +5,15 @@
 #include "core/file_io.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
+#include "core/station_history.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "import/adif_import.h"
+#include "import/adif_origin.h"
 #include "import/error_list.h"
+#include "import/import_report.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace zef {
@@ -23,12 +27,6 @@ template <std::size_t N> QString tableLine(const std::array<QString, N>& cells) 
     for (const QString& cell : cells)
         justified.push_back(cell.rightJustified(kSummaryCellWidth));
     return justified.join(u' ');
-}
-
-// Opening the log before anything is written keeps a missing or unreadable
-// log from leaving an emptied error list behind.
-void requireReadable(const QString& path) {
-    const InputFile opened(path);
 }
 
 // The window asks these questions; without anyone to answer, the answer is
@@ -80,9 +78,27 @@ QString noEntitiesRefusal(const QString& path) {
            kNotImported;
 }
 
-int importInto(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
-               std::ostream& err) {
-    const QString& stationPath = command.stationPath;
+// The --import of a LoTW report without --source: its confirmations are
+// LoTW's, whatever its QSL_RCVD says; with --source log, as told.
+ImportOptions chosenOptions(const CommandLine& command, bool lotwReport, std::ostream& out,
+                            std::ostream& err) {
+    ImportOptions options = command.importOptions;
+    if (!lotwReport)
+        return options;
+    if (!command.sourceChosen) {
+        options.source = ImportSource::Lotw;
+        put(out, QStringLiteral("Plik jest raportem LoTW: importowany ze źródłem LoTW.\n"));
+    } else if (options.source == ImportSource::Log) {
+        put(err, QStringLiteral("Uwaga: plik jest raportem LoTW, a wybrano źródło Log: jego "
+                                "potwierdzenia LoTW zostaną zapisane jako karty QSL.\n"));
+    }
+    return options;
+}
+
+} // namespace
+
+int importInto(const QString& stationPath, const BatchEnvironment& env, const BatchImport& import,
+               std::ostream& out, std::ostream& err) {
     const FileLock lock(stationPath, env.lockWait);
     const auto referenceLines = referenceLinesFor(env, err);
     LoadedStation station =
@@ -91,7 +107,6 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
         put(err, readOnlyRefusal(stationPath));
         return kExitFileError;
     }
-    requireReadable(command.adifPath);
     // Saving would drop the lines the tables could not hold.
     if (station.overflow.any()) {
         put(err, overflowMessage(station.overflow) + u'\n' + kNotImported);
@@ -103,24 +118,36 @@ int importInto(const CommandLine& command, const BatchEnvironment& env, std::ost
         return kExitFileError;
     }
 
-    const QString errorList = env.files.userFile(kErrorListFileName);
-    createErrorList(errorList);
-    const ImportResult result =
-        importAdif(tables, command.adifPath, errorList, command.importOptions);
+    // The old error list stays until the station data file is saved.
+    PendingErrorList errorList(env.files.userFile(kErrorListFileName));
+    const ImportResult result = import.run(tables, errorList.path());
     if (result.cutShort) {
         put(err, result.errorText +
                      QStringLiteral("\nImport danych został przerwany, plik danych stacji nie "
                                     "został zmieniony.\n"));
         return kExitFileError;
     }
-    writeLines(stationPath, stationFileLines(tables, station.headerCallsign, fromQt(env.today)));
-    put(out, importFinishedMessage(result, errorListShownAs(env.files)) +
-                 QStringLiteral("\nDane zostały zapisane.\n\n"));
+    put(out, importFinishedMessage(result, errorListShownAs(env.files)) + QStringLiteral("\n\n") +
+                 importReportText(result, tables, import.lotwReport) + u'\n');
+    const std::vector<SlotChange>& changes = result.counts.changes;
+    if (changes.empty()) {
+        errorList.commit();
+        put(out,
+            QStringLiteral("Nic się nie zmieniło: plik danych stacji nie został zapisany.\n\n"));
+    } else {
+        const std::string bytes = fileText(
+            stationPath, stationFileLines(tables, station.headerCallsign, fromQt(env.today)));
+        replaceStationFile(stationPath, bytes, stationHistory(env.files, stationPath),
+                           [&](std::string_view) {
+                               return StationChange{import.madeBy, static_cast<int>(changes.size()),
+                                                    result.pointsAfter[0]};
+                           });
+        errorList.commit();
+        put(out, QStringLiteral("Dane zostały zapisane.\n\n"));
+    }
     writeSummary(out, tables, SummaryMode::AllConfirmed);
     return kExitSuccess;
 }
-
-} // namespace
 
 void put(std::ostream& out, const QString& text) {
     out << text.toStdString();
@@ -160,7 +187,18 @@ void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode
 
 int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
               std::ostream& err) {
-    return withFileErrors(err, [&] { return importInto(command, env, out, err); });
+    return withFileErrors(err, [&] {
+        // Read before anything is written, so that a missing or unreadable log
+        // leaves every file as it was.
+        const bool lotwReport = isLotwReportFile(command.adifPath);
+        const ImportOptions options = chosenOptions(command, lotwReport, out, err);
+        const BatchImport import{[&](AwardTables& tables, const QString& errorList) {
+                                     return importAdif(tables, command.adifPath, errorList,
+                                                       options);
+                                 },
+                                 QFileInfo(command.adifPath).fileName(), lotwReport};
+        return importInto(command.stationPath, env, import, out, err);
+    });
 }
 
 int runSummary(const CommandLine& command, const BatchEnvironment&, std::ostream& out,

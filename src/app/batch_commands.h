@@ -9,6 +9,7 @@
 #include "core/program_files.h"
 #include "core/station_file.h"
 #include "core/station_loader.h"
+#include "import/adif_import.h"
 #include "platform/system.h"
 #include "summary/summary_counts.h"
 
@@ -43,11 +44,26 @@ LoadedStation readStationData(const QString& path, const std::vector<std::string
 // point panels, one line each, under the window's caption for the mode.
 void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode);
 
-// --import: loads the station data file, lists on `err` what the
-// reconciliation would have asked (and answers No), runs the import into a
-// new error list file, saves the station data file and prints the summary.
-// The station data file stays locked from the read to the save. A read-only
-// station data file, or one without any entity line, is refused untouched.
+// One import into a station data file: how its records are read (into the
+// tables, listing what cannot be placed in the error list file named), what
+// the station's history calls it, and whether the records are a LoTW report.
+struct BatchImport {
+    std::function<ImportResult(AwardTables& tables, const QString& errorList)> run;
+    QString madeBy;
+    bool lotwReport = false;
+};
+
+// Loads the station data file, lists on `err` what the reconciliation would
+// have asked (and answers No), runs the import, prints what it did and, when
+// it changed a slot, saves the file, its previous content kept in the
+// history; then prints the summary. The error list file is replaced only
+// when all went well. The station data file stays locked from the read to
+// the save; a read-only one, or one without any entity line, is refused.
+int importInto(const QString& stationPath, const BatchEnvironment& env, const BatchImport& import,
+               std::ostream& out, std::ostream& err);
+
+// --import: importInto with the log file; a LoTW report is imported with
+// the source LoTW unless --source says otherwise.
 int runImport(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
               std::ostream& err);
 

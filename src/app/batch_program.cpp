@@ -1,6 +1,7 @@
 #include "app/batch_program.h"
 
 #include "app/batch_printout.h"
+#include "app/history_commands.h"
 #include "app/lotw_sync.h"
 #include "core/text.h"
 #include "platform/qt_system.h"
@@ -25,6 +26,10 @@ int runBatchCommand(const CommandLine& command, const BatchEnvironment& env, std
     case CommandKind::LotwSync:
         // Progress only for a person watching, never into a cron job's mail.
         return runLotwSync(command, env, out, err, &err == &std::cerr && isatty(STDERR_FILENO));
+    case CommandKind::History:
+        return runHistory(command, env, out, err);
+    case CommandKind::Restore:
+        return runRestore(command, env, out, err);
     case CommandKind::Help:
         put(out, helpText());
         return kExitSuccess;

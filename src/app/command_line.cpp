@@ -3,6 +3,7 @@
 #include "appearance/display_rules.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <array>
 #include <map>
 
@@ -75,6 +76,20 @@ QString optionValue(const ParsedArguments& parsed, const QString& name) {
     return found == parsed.options.end() ? QString() : found->second;
 }
 
+// A whole number of seconds from 1 to `most`, when the option is given.
+void readSeconds(const ParsedArguments& parsed, const QString& name, int most, int& seconds,
+                 QString& problem) {
+    const QString value = optionValue(parsed, name);
+    if (value.isEmpty())
+        return;
+    bool number = false;
+    seconds = value.toInt(&number);
+    if (!number || seconds < 1 || seconds > most)
+        problem = QStringLiteral("niewłaściwa wartość opcji %1: %2 (dozwolone: 1-%3 s)")
+                      .arg(name, value)
+                      .arg(most);
+}
+
 void readLotwSyncOptions(const ParsedArguments& parsed, LotwSyncOptions& options,
                          QString& problem) {
     options.login = optionValue(parsed, QStringLiteral("--login"));
@@ -84,14 +99,27 @@ void readLotwSyncOptions(const ParsedArguments& parsed, LotwSyncOptions& options
         !QDate::fromString(options.since, QStringLiteral("yyyy-MM-dd")).isValid())
         problem = QStringLiteral("niewłaściwa data opcji --since: %1 (oczekiwano rrrr-mm-dd)")
                       .arg(options.since);
-    const QString timeout = optionValue(parsed, QStringLiteral("--timeout"));
-    if (timeout.isEmpty())
+    readSeconds(parsed, QStringLiteral("--timeout"), 3600, options.timeoutSeconds, problem);
+    readSeconds(parsed, QStringLiteral("--max-time"), 86400, options.maxSeconds, problem);
+    const QString own = optionValue(parsed, QStringLiteral("--own-call"));
+    if (own.isNull())
         return;
-    bool number = false;
-    options.timeoutSeconds = timeout.toInt(&number);
-    if (!number || options.timeoutSeconds < 1 || options.timeoutSeconds > 3600)
-        problem = QStringLiteral("niewłaściwa wartość opcji --timeout: %1 (dozwolone: 1-3600 s)")
-                      .arg(timeout);
+    static const QRegularExpression callsign(QStringLiteral("^[A-Z0-9/]+$"));
+    for (const QString& call : own.toUpper().split(u','))
+        if (callsign.match(call.trimmed()).hasMatch())
+            options.ownCalls.push_back(call.trimmed());
+        else
+            problem = QStringLiteral("niewłaściwy znak w opcji --own-call: \"%1\"").arg(call);
+}
+
+// "--restore STATION.csv N": N as --history numbers the copies.
+void readCopyNumber(const QString& text, int& number, QString& problem) {
+    bool isNumber = false;
+    number = text.toInt(&isNumber);
+    if (!isNumber || number < 1)
+        problem = QStringLiteral("niewłaściwy numer kopii: %1 (oczekiwano liczby od 1, jak "
+                                 "numeruje je --history)")
+                      .arg(text);
 }
 
 // "1 nazwę pliku", "2 nazwy plików", "5 nazw plików": the noun agrees with
@@ -115,7 +143,10 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
         {QStringLiteral("--lotw-sync"),
          {CommandKind::LotwSync,
           {QStringLiteral("--login"), QStringLiteral("--priority"), QStringLiteral("--since"),
-           QStringLiteral("--password-file"), QStringLiteral("--timeout")}}},
+           QStringLiteral("--password-file"), QStringLiteral("--timeout"),
+           QStringLiteral("--max-time"), QStringLiteral("--own-call")}}},
+        {QStringLiteral("--history"), {CommandKind::History, {}}},
+        {QStringLiteral("--restore"), {CommandKind::Restore, {}}},
     };
     const auto known = commands.find(command);
     if (known == commands.end())
@@ -127,8 +158,11 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     CommandLine line;
     line.kind = known->second.first;
     // The file the command reads or writes besides the station data file comes first.
-    const qsizetype files =
-        line.kind == CommandKind::Summary || line.kind == CommandKind::LotwSync ? 1 : 2;
+    const qsizetype files = line.kind == CommandKind::Summary ||
+                                    line.kind == CommandKind::LotwSync ||
+                                    line.kind == CommandKind::History
+                                ? 1
+                                : 2;
     if (parsed.files.size() != files)
         return wrongUsage(
             QStringLiteral("%1: oczekiwano %2, podano %3")
@@ -139,12 +173,15 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     case CommandKind::Import:
         line.adifPath = parsed.files.front();
         if (const auto source = choice(parsed, QStringLiteral("--source"),
-                                       {QStringLiteral("log"), QStringLiteral("lotw")}, problem))
+                                       {QStringLiteral("log"), QStringLiteral("lotw")}, problem)) {
             line.importOptions.source = *source == 0 ? ImportSource::Log : ImportSource::Lotw;
+            line.sourceChosen = true;
+        }
         line.importOptions.priority = priorityChoice(parsed, problem);
         break;
     case CommandKind::LotwSync:
-        line.importOptions = {ImportSource::Lotw, priorityChoice(parsed, problem)};
+        line.importOptions.source = ImportSource::Lotw;
+        line.importOptions.priority = priorityChoice(parsed, problem);
         readLotwSyncOptions(parsed, line.lotwSync, problem);
         break;
     case CommandKind::Summary:
@@ -155,8 +192,14 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
             line.summaryMode = std::array{SummaryMode::AllConfirmed, SummaryMode::Verified,
                                           SummaryMode::ToVerify}[static_cast<std::size_t>(*mode)];
         break;
-    default:
+    case CommandKind::Restore:
+        line.stationPath = parsed.files.front();
+        readCopyNumber(parsed.files.back(), line.copyNumber, problem);
+        break;
+    case CommandKind::PrintPdf:
         line.pdfPath = parsed.files.front();
+        break;
+    default:
         break;
     }
     return problem.isEmpty() ? line : wrongUsage(problem);
@@ -192,7 +235,10 @@ QString usageText() {
         "  zefirant --summary [--mode confirmed|verified|pending] PLIK_STACJI\n"
         "  zefirant --print-pdf WYDRUK.pdf PLIK_STACJI\n"
         "  zefirant --lotw-sync [--login ZNAK] [--priority qsl|lotw] [--since rrrr-mm-dd]\n"
-        "           [--password-file PLIK] [--timeout SEKUNDY] PLIK_STACJI\n"
+        "           [--password-file PLIK] [--timeout SEKUNDY] [--max-time SEKUNDY]\n"
+        "           [--own-call ZNAK[,ZNAK...]] PLIK_STACJI\n"
+        "  zefirant --history PLIK_STACJI\n"
+        "  zefirant --restore PLIK_STACJI N\n"
         "  zefirant --help\n"
         "  zefirant --version\n");
 }
@@ -221,11 +267,18 @@ QString helpText() {
                "  --lotw-sync  pobiera z LoTW potwierdzenia QSL otrzymane od ostatniej\n"
                "               synchronizacji tego pliku i importuje je jak --import --source "
                "lotw\n"
-               "      --login ZNAK           użytkownik LoTW (domyślnie znak z zefirant.ini)\n"
+               "      --login ZNAK           użytkownik LoTW (domyślnie znak z nagłówka pliku\n"
+               "                             danych stacji, a bez niego znak z zefirant.ini)\n"
                "      --since rrrr-mm-dd     potwierdzenia otrzymane od tego dnia\n"
                "      --password-file PLIK   plik z hasłem, czytelny tylko dla właściciela;\n"
                "                             bez niego hasło ze zmiennej ZEFIRANT_LOTW_PASSWORD\n"
                "      --timeout SEKUNDY      przerwanie po tylu sekundach bez danych (60)\n"
+               "      --max-time SEKUNDY     przerwanie, gdy pobieranie trwa dłużej (1800)\n"
+               "      --own-call ZNAK[,ZNAK...]\n"
+               "                             tylko łączności tych znaków własnych konta LoTW\n"
+               "  --history    wymienia kopie pliku danych stacji zachowane przed jego\n"
+               "               zmianami (najnowsza ma numer 1)\n"
+               "  --restore    przywraca kopię numer N, zachowując kopię tego, co zastępuje\n"
                "  --help       ten opis\n"
                "  --version    wersja programu\n"
                "\n"

@@ -18,16 +18,20 @@ enum class CommandKind {
     Summary,    // --summary [--mode ...] STATION.csv
     PrintPdf,   // --print-pdf OUT.pdf STATION.csv
     LotwSync,   // --lotw-sync STATION.csv [--login ...] [--priority ...] [--since ...] ...
+    History,    // --history STATION.csv
+    Restore,    // --restore STATION.csv N
     Help,       // --help
     Version,    // --version
     WrongUsage, // anything else
 };
 
 struct LotwSyncOptions {
-    QString login;           // empty: the callsign of the settings file
+    QString login;           // empty: the station data file's callsign, else the settings'
     QString passwordFile;    // empty: the password comes from the environment
     QString since;           // "rrrr-mm-dd"; empty: the date of the last sync
     int timeoutSeconds = 60; // without data for this long, the download fails
+    int maxSeconds = 1800;   // the download fails when it takes longer as a whole
+    QStringList ownCalls;    // upper case; empty: the records of every own call
 };
 
 struct CommandLine {
@@ -37,6 +41,8 @@ struct CommandLine {
     QString adifPath;            // Import
     QString pdfPath;             // PrintPdf
     ImportOptions importOptions; // Import; LotwSync: the priority
+    bool sourceChosen = false;   // Import: --source was given
+    int copyNumber = 0;          // Restore: as --history numbers the copies, 1 the newest
     LotwSyncOptions lotwSync;
     SummaryMode summaryMode = SummaryMode::AllConfirmed;
     QString problem; // WrongUsage: what was wrong, one line

@@ -10,10 +10,10 @@ inline constexpr char kLotwUrlVariable[] = "ZEFIRANT_LOTW_URL";
 inline constexpr char kLotwCaVariable[] = "ZEFIRANT_LOTW_CA";
 
 // Downloads the report, keeps a dated copy in the user's LoTW folder, imports
-// that copy into the station data file and, when all went well, records the
-// report's date for the next run. A failed download or a report that is not
-// whole changes nothing and returns 1. `showProgress`: the bytes received so
-// far, on `err`.
+// what it downloaded into the station data file and, when all went well,
+// records the report's date for the next run (never one in the future). A
+// failed download or a report that is not whole changes nothing and returns
+// 1. `showProgress`: the bytes received so far, on `err`.
 int runLotwSync(const CommandLine& command, const BatchEnvironment& env, std::ostream& out,
                 std::ostream& err, bool showProgress);
 

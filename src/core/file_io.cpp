@@ -3,11 +3,15 @@
 #include "core/file_error.h"
 #include "core/system_reason.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,15 +61,45 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+// The new content of `target` is written under ".<name>.zefirant-XXXXXX"
+// beside it: hidden, never opened by the program's readers, and never the
+// name of a file of the user's.
+QByteArray temporaryPrefix(const QByteArray& target) {
+    const qsizetype slash = target.lastIndexOf('/');
+    return target.left(slash + 1) + '.' + target.mid(slash + 1) + ".zefirant-";
+}
+
+// A save killed before its rename leaves its new content behind. A save in
+// progress holds a lock on its file, and a leftover is taken only once it is
+// a minute old, so that none is taken from under a save that just began.
+void removeLeftoverTemporaries(const QByteArray& target) {
+    const QFileInfo prefix(QFile::decodeName(temporaryPrefix(target)));
+    const QDir folder = prefix.dir();
+    const QFileInfoList found = folder.entryInfoList({prefix.fileName() + QStringLiteral("??????")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
+    for (const QFileInfo& leftover : found) {
+        if (leftover.lastModified() > aMinuteAgo)
+            continue;
+        const QByteArray name = encoded(leftover.filePath());
+        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(name.constData());
+        ::close(fd);
+    }
+}
+
 // A file beside `target` holding `bytes` with `mode`, synced to the disk;
-// returns its name. Named as the target and six random characters, which the
-// program's readers never open.
+// returns its name. Locked while it is written.
 QByteArray writeTemporary(const QString& shownPath, const QByteArray& target,
                           std::string_view bytes, mode_t mode) {
-    QByteArray name = target + ".XXXXXX";
+    QByteArray name = temporaryPrefix(target) + "XXXXXX";
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
         failWriting(shownPath, systemReason(errno));
+    ::flock(fd, LOCK_EX);
     int error = writeAll(fd, bytes);
     if (error == 0 && ::fchmod(fd, mode) != 0)
         error = errno;
@@ -126,6 +160,16 @@ std::size_t InputFile::read(char* into, std::size_t size) {
     }
 }
 
+std::size_t InputFile::readAt(std::size_t offset, char* into, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::pread(fd_, into, size, static_cast<off_t>(offset));
+        if (got >= 0)
+            return static_cast<std::size_t>(got);
+        if (errno != EINTR)
+            failReading(path_, systemReason(errno));
+    }
+}
+
 std::string readFileBytes(const QString& path) {
     InputFile file(path);
     std::string bytes;
@@ -163,6 +207,7 @@ void replaceFile(const QString& path, std::string_view bytes) {
     } else if (::lstat(target.constData(), &st) == 0) {
         failWriting(path, notRegularFileReason()); // a link to nothing
     }
+    removeLeftoverTemporaries(target);
     const QByteArray temporary = writeTemporary(path, target, bytes, mode);
     if (::rename(temporary.constData(), target.constData()) != 0) {
         const int error = errno;
@@ -188,6 +233,30 @@ bool createFile(const QString& path, std::string_view bytes, mode_t mode) {
     }
     syncFolderOf(target);
     return true;
+}
+
+void moveOver(const QString& from, const QString& to) {
+    const QByteArray target = encoded(to);
+    if (::rename(encoded(from).constData(), target.constData()) != 0)
+        failWriting(to, systemReason(errno));
+    syncFolderOf(target);
+}
+
+void makeFolders(const QString& path) {
+    const QByteArray full = encoded(path);
+    const auto refuse = [](const QByteArray& folder, int error) {
+        throw FileError(QStringLiteral("Nie można utworzyć folderu \"%1\": %2")
+                            .arg(QFile::decodeName(folder), systemReason(error)));
+    };
+    for (qsizetype slash = 0; slash != -1;) {
+        slash = full.indexOf('/', slash + 1);
+        const QByteArray folder = slash == -1 ? full : full.left(slash);
+        if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)
+            refuse(folder, errno);
+    }
+    struct stat st {};
+    if (::stat(full.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        refuse(full, ENOTDIR);
 }
 
 AppendingFile::AppendingFile(const QString& path) : path_(path) {

@@ -22,6 +22,8 @@ public:
 
     // Up to `size` bytes into `into`; 0 at the end of the file.
     std::size_t read(char* into, std::size_t size);
+    // The same from `offset`, leaving the position of read() as it was.
+    std::size_t readAt(std::size_t offset, char* into, std::size_t size);
     // The file's size when it was opened.
     std::size_t size() const { return size_; }
     const QString& path() const { return path_; }
@@ -43,6 +45,13 @@ void replaceFile(const QString& path, std::string_view bytes);
 // Creates `path` holding `bytes` with the permission bits `mode`, written
 // whole before it takes the name; false, writing nothing, when `path` exists.
 bool createFile(const QString& path, std::string_view bytes, mode_t mode);
+
+// Puts the file `from` in the place of `to`, replacing it. Throws FileError.
+void moveOver(const QString& from, const QString& to);
+
+// Makes the folder `path` and every missing folder above it. Throws
+// FileError naming the folder that could not be made and why.
+void makeFolders(const QString& path);
 
 // A file appended to through a buffer; every byte that leaves the buffer is
 // checked. A missing file is created.

@@ -1,6 +1,10 @@
 #include "core/station_file.h"
 
 #include "core/text.h"
+#include "core/text_file.h"
+
+#include <map>
+#include <memory>
 
 namespace zef {
 
@@ -92,6 +96,50 @@ LoadOverflow loadStationLines(const std::vector<std::string>& lines, AwardTables
             ++overflow.zoneLines;
     }
     return overflow;
+}
+
+namespace {
+
+int differingSlots(const Row* before, const Row* after) {
+    static const Row empty;
+    const Row& a = before ? *before : empty;
+    const Row& b = after ? *after : empty;
+    int differing = 0;
+    for (int band = 0; band < kBands; ++band)
+        for (int s = callSlot(band); s <= verificationSlot(band); ++s)
+            if (a[s] != b[s]) {
+                ++differing;
+                break;
+            }
+    return differing;
+}
+
+std::map<std::string, const Row*> entitiesByNumber(const AwardTables& tables) {
+    std::map<std::string, const Row*> rows;
+    for (int r = 1; r <= kEntityRows; ++r)
+        if (isOccupied(tables.entities[r]))
+            rows.try_emplace(trim(referenceNumber(tables.entities[r][0])), &tables.entities[r]);
+    return rows;
+}
+
+} // namespace
+
+int changedSlots(std::string_view saved, const AwardTables& tables) {
+    auto before = std::make_unique<AwardTables>();
+    loadStationLines(splitLines(saved, LineEnds::AlsoCrAlone), *before);
+    const auto old = entitiesByNumber(*before);
+    const auto now = entitiesByNumber(tables);
+    int changed = 0;
+    for (const auto& [number, row] : old) {
+        const auto found = now.find(number);
+        changed += differingSlots(row, found == now.end() ? nullptr : found->second);
+    }
+    for (const auto& [number, row] : now)
+        if (!old.contains(number))
+            changed += differingSlots(nullptr, row);
+    for (int z = 1; z <= kZoneRows; ++z)
+        changed += differingSlots(&before->zones[z], &tables.zones[z]);
+    return changed;
 }
 
 QString overflowMessage(const LoadOverflow& overflow) {

@@ -46,6 +46,12 @@ struct LoadOverflow {
 // Lines beyond 500 entities or 40 zones are counted, never stored.
 LoadOverflow loadStationLines(const std::vector<std::string>& lines, AwardTables& tables);
 
+// Band slots (call, date, confirmation or verification) in which `tables`
+// differ from the station data file content `saved`: entity rows matched by
+// their number, zone rows by their place; a row on one side only counts its
+// filled slots.
+int changedSlots(std::string_view saved, const AwardTables& tables);
+
 // The message that tells the user how many lines were left out.
 QString overflowMessage(const LoadOverflow& overflow);
 

@@ -16,7 +16,8 @@ FileError damagedStationFile(const QString& path, std::size_t line) {
     return FileError(
         QStringLiteral("Plik \"%1\" jest uszkodzony: wiersz %2 przerywa w środku pola znak CR "
                        "(znak sterujący, który dzieli ten wiersz na dwa).\n"
-                       "Plik nie został wczytany. Usuń ten znak w edytorze tekstu.")
+                       "Plik nie został wczytany. Usuń ten znak w edytorze tekstu albo przywróć "
+                       "kopię pliku sprzed uszkodzenia (zefirant --history, --restore).")
             .arg(path)
             .arg(line));
 }

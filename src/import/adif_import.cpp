@@ -4,6 +4,7 @@
 #include "core/text.h"
 #include "core/text_file.h"
 #include "import/error_list.h"
+#include "summary/summary_counts.h"
 
 #include <algorithm>
 #include <vector>
@@ -52,10 +53,9 @@ void AdifImporter::addLine(std::string_view line) {
         inHeader_ = !closesWithTag(line, "eoh");
         return;
     }
-    if (record_.size() + line.size() > kRecordLimit)
-        overlong_ = true;
-    else
-        appendLowered(record_, line);
+    // Of an overlong record its start is kept: it tells whether it was confirmed.
+    overlong_ = overlong_ || record_.size() + line.size() > kRecordLimit;
+    appendLowered(record_, line.substr(0, kRecordLimit - std::min(kRecordLimit, record_.size())));
     recordOpen_ = true;
     if (closesWithTag(line, "eor"))
         applyRecord();
@@ -77,68 +77,115 @@ void AdifImporter::abandon() {
 void AdifImporter::applyRecord() {
     recordOpen_ = false;
     if (overlong_) {
-        overlong_ = false;
-        record_.resize(std::min(record_.size(), kShownOfOverlong));
-        record_ += " ...";
-        reportPlacement();
+        ++counts_.records;
+        applyOverlongRecord();
         record_.clear();
         return;
     }
     tags_ = scanRecord(record_);
-    if (tags_.qsl || tags_.lotw) {
-        qsoState_ = QsoState::Unread;
+    // What follows the last record end (blank lines, a LoTW report's end
+    // marker) is read as a record too, but is none.
+    if (tags_.call != std::string::npos || tags_.qsl || tags_.lotw)
+        ++counts_.records;
+    if ((tags_.qsl || tags_.lotw) && !madeByOtherOwnCall()) {
+        ++counts_.confirmed;
+        qsoRead_ = false;
         // Entity and zone are placed independently of each other.
         if (tags_.dxcc != std::string::npos)
-            placeIn(Table::Entities, readAreaNumber(record_, tags_.dxcc, kDxccTag.size()));
+            placeIn(ImportTable::Entities, readAreaNumber(record_, tags_.dxcc, kDxccTag.size()));
+        else
+            ++counts_.entities.notPlaced[static_cast<int>(NotPlaced::NoField)];
         if (tags_.cqz != std::string::npos)
-            placeIn(Table::Zones, readAreaNumber(record_, tags_.cqz, kCqzTag.size()));
+            placeIn(ImportTable::Zones, readAreaNumber(record_, tags_.cqz, kCqzTag.size()));
+        else
+            ++counts_.zones.notPlaced[static_cast<int>(NotPlaced::NoField)];
     }
     record_.clear();
 }
 
-void AdifImporter::placeIn(Table table, std::optional<long long> number) {
-    const auto& index = table == Table::Entities ? entityRows_ : zoneRows_;
-    const auto found = number ? index.find(*number) : index.end();
-    if (found == index.end()) {
-        reportPlacement();
-        return;
+// Listed once, shortened, whatever it holds; it counts as confirmed when what
+// was kept of it says so.
+void AdifImporter::applyOverlongRecord() {
+    overlong_ = false;
+    const RecordTags head = scanRecord(record_);
+    if (head.qsl || head.lotw) {
+        ++counts_.confirmed;
+        ++counts_.entities.notPlaced[static_cast<int>(NotPlaced::Unreadable)];
+        ++counts_.zones.notPlaced[static_cast<int>(NotPlaced::Unreadable)];
     }
-    // The band is read only once the row is known: an unreadable band is
-    // reported once for each table that has the record's row.
+    record_.resize(std::min(record_.size(), kShownOfOverlong));
+    record_ += " ...";
+    reportPlacement();
+}
+
+bool AdifImporter::madeByOtherOwnCall() {
+    if (options_.ownCalls.empty())
+        return false;
+    const auto own = readOwnCall(record_);
+    const bool other = !own || std::find(options_.ownCalls.begin(), options_.ownCalls.end(),
+                                         *own) == options_.ownCalls.end();
+    if (other)
+        ++counts_.otherOwnCall;
+    return other;
+}
+
+void AdifImporter::placeIn(ImportTable table, std::optional<long long> number) {
+    const auto& index = table == ImportTable::Entities ? entityRows_ : zoneRows_;
+    TableTally& tally = table == ImportTable::Entities ? counts_.entities : counts_.zones;
+    const auto found = number ? index.find(*number) : index.end();
+    const std::optional<NotPlaced> problem =
+        found == index.end() ? NotPlaced::UnknownNumber : placeInRow(table, found->second);
+    if (problem)
+        ++tally.notPlaced[static_cast<int>(*problem)];
+    else
+        ++tally.placed;
+    if (problem == NotPlaced::UnknownNumber || problem == NotPlaced::Unreadable ||
+        problem == NotPlaced::NotStorable)
+        reportPlacement();
+}
+
+// The band is read only once the row is known: an unreadable band is
+// reported once for each table that has the record's row.
+std::optional<NotPlaced> AdifImporter::placeInRow(ImportTable table, int rowNumber) {
     const BandReading band = readBand(record_, tags_.band);
     switch (band.kind) {
     case BandReading::Absent:
     case BandReading::OtherNumber:
-        return;
+        return NotPlaced::Band;
     case BandReading::Unreadable:
-        reportPlacement();
-        return;
+        return NotPlaced::Unreadable;
     case BandReading::NotWhole:
         reportBand();
-        return;
+        return NotPlaced::Band;
     case BandReading::Slot:
         break;
     }
-    const ConfirmedQso* qso = confirmedQso();
-    if (qso == nullptr) {
-        reportPlacement();
-        return;
-    }
-    Row& row = table == Table::Entities ? tables_.entities[static_cast<std::size_t>(found->second)]
-                                        : tables_.zones[static_cast<std::size_t>(found->second)];
-    updateSlot(row, band.band, *qso, options_);
+    if (const auto problem = readQso())
+        return problem;
+    Row& row = table == ImportTable::Entities
+                   ? tables_.entities[static_cast<std::size_t>(rowNumber)]
+                   : tables_.zones[static_cast<std::size_t>(rowNumber)];
+    if (const SlotUpdate update = updateSlot(row, band.band, qso_, options_);
+        update != SlotUpdate::Unchanged)
+        counts_.noteChange(table, rowNumber, band.band, update == SlotUpdate::Filled);
+    return std::nullopt;
 }
 
-const ConfirmedQso* AdifImporter::confirmedQso() {
-    if (qsoState_ == QsoState::Unread) {
+std::optional<NotPlaced> AdifImporter::readQso() {
+    if (!qsoRead_) {
+        qsoRead_ = true;
         auto call = readCall(record_, tags_.call);
         auto date = readQsoDate(record_, tags_.qsoDate);
-        qsoState_ =
-            call && date && storableCall(*call) ? QsoState::Placeable : QsoState::Unplaceable;
-        if (qsoState_ == QsoState::Placeable)
+        if (!call || !date)
+            qsoProblem_ = NotPlaced::Unreadable;
+        else if (!storableCall(*call))
+            qsoProblem_ = NotPlaced::NotStorable;
+        else {
+            qsoProblem_.reset();
             qso_ = ConfirmedQso{std::move(*call), std::move(*date), tags_.qsl, tags_.lotw};
+        }
     }
-    return qsoState_ == QsoState::Placeable ? &qso_ : nullptr;
+    return qsoProblem_;
 }
 
 void AdifImporter::reportPlacement() {
@@ -167,22 +214,26 @@ std::int64_t countAdifLines(const QString& adifPath) {
     return std::max<std::int64_t>(1, lines + (openLine ? 1 : 0));
 }
 
-ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
-                        const ImportOptions& options, const ImportProgress& progress) {
+namespace {
+
+std::array<int, 3> pointsInEachMode(const AwardTables& tables) {
+    std::array<int, 3> points{};
+    for (const SummaryMode mode :
+         {SummaryMode::AllConfirmed, SummaryMode::Verified, SummaryMode::ToVerify})
+        points[static_cast<std::size_t>(mode)] = summaryCounts(tables, mode).totals.total;
+    return points;
+}
+
+// A run whose lines come from `feed`, which hands each to the importer.
+template <typename Feed>
+ImportResult runImport(AwardTables& tables, const QString& errorListPath,
+                       const ImportOptions& options, Feed feed) {
     ImportResult result;
+    result.pointsBefore = pointsInEachMode(tables);
     std::optional<AdifImporter> importer;
     try {
         importer.emplace(tables, errorListPath, options);
-        LineReader reader(adifPath, AdifImporter::kRecordLimit);
-        std::string_view line;
-        std::int64_t linesRead = 0;
-        while (reader.next(line)) {
-            importer->addLine(line);
-            if (++linesRead % kProgressLines == 0 && progress)
-                progress(linesRead);
-        }
-        if (linesRead % kProgressLines != 0 && progress)
-            progress(linesRead);
+        feed(*importer);
         importer->finish();
     } catch (const FileError& error) {
         result.cutShort = true;
@@ -190,9 +241,37 @@ ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QStr
         if (importer)
             closeAfterError(*importer, result);
     }
-    if (importer)
+    if (importer) {
         result.errorEntries = importer->errorEntries();
+        result.counts = importer->counts();
+    }
+    result.pointsAfter = pointsInEachMode(tables);
     return result;
+}
+
+} // namespace
+
+ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
+                        const ImportOptions& options, const ImportProgress& progress) {
+    return runImport(tables, errorListPath, options, [&](AdifImporter& importer) {
+        LineReader reader(adifPath, AdifImporter::kRecordLimit);
+        std::string_view line;
+        std::int64_t linesRead = 0;
+        while (reader.next(line)) {
+            importer.addLine(line);
+            if (++linesRead % kProgressLines == 0 && progress)
+                progress(linesRead);
+        }
+        if (linesRead % kProgressLines != 0 && progress)
+            progress(linesRead);
+    });
+}
+
+ImportResult importAdifBytes(AwardTables& tables, std::string_view adif,
+                             const QString& errorListPath, const ImportOptions& options) {
+    return runImport(tables, errorListPath, options, [&](AdifImporter& importer) {
+        forEachLine(adif, LineEnds::LfOnly, [&](std::string_view line) { importer.addLine(line); });
+    });
 }
 
 QString importDoneMessage() {

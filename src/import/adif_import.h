@@ -7,10 +7,12 @@
 #include "core/award_tables.h"
 #include "import/adif_record.h"
 #include "import/error_list.h"
+#include "import/import_counts.h"
 #include "import/import_options.h"
 #include "import/slot_update.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -29,6 +31,10 @@ struct ImportResult {
     int errorEntries = 0;  // entries appended to the error list in this run
     bool cutShort = false; // an input/output error stopped the run
     QString errorText;     // when cut short: the error, naming its file
+    ImportCounts counts;
+    // The summary's points in each mode (by SummaryMode) before and after the run.
+    std::array<int, 3> pointsBefore{};
+    std::array<int, 3> pointsAfter{};
 };
 
 // Number of lines of the file, at least 1 (also for an empty file); the
@@ -41,6 +47,9 @@ std::int64_t countAdifLines(const QString& adifPath);
 // what was listed until then is in the error list.
 ImportResult importAdif(AwardTables& tables, const QString& adifPath, const QString& errorListPath,
                         const ImportOptions& options, const ImportProgress& progress = {});
+// The same for a log held in memory (a download), read as its file would be.
+ImportResult importAdifBytes(AwardTables& tables, std::string_view adif,
+                             const QString& errorListPath, const ImportOptions& options);
 
 // The two texts of the box ("Komunikat") that ends a completed run;
 // `errorList` is the error list file as the note names it (errorListShownAs).
@@ -73,13 +82,17 @@ public:
     void abandon();
 
     int errorEntries() const { return errorEntries_; }
+    const ImportCounts& counts() const { return counts_; }
 
 private:
-    enum class Table { Entities, Zones };
-
     void applyRecord();
-    void placeIn(Table table, std::optional<long long> number);
-    const ConfirmedQso* confirmedQso();
+    void applyOverlongRecord();
+    bool madeByOtherOwnCall();
+    // Places the confirmed record in the row of `number` of one table and
+    // tallies where it went.
+    void placeIn(ImportTable table, std::optional<long long> number);
+    std::optional<NotPlaced> placeInRow(ImportTable table, int row);
+    std::optional<NotPlaced> readQso();
     void reportPlacement();
     void reportBand();
 
@@ -96,11 +109,13 @@ private:
     bool overlong_ = false; // the current record passed kRecordLimit
     std::string record_;    // lower-cased lines of the current record, joined
     RecordTags tags_;
-    // Call and date of the current record, read once when first needed.
-    enum class QsoState { Unread, Placeable, Unplaceable };
-    QsoState qsoState_ = QsoState::Unread;
+    // Call and date of the current record, read once when first needed; the
+    // reason when they cannot go into a slot.
+    bool qsoRead_ = false;
+    std::optional<NotPlaced> qsoProblem_;
     ConfirmedQso qso_;
     int errorEntries_ = 0;
+    ImportCounts counts_;
 };
 
 } // namespace zef

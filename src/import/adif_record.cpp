@@ -16,6 +16,8 @@ constexpr std::string_view kQslTag = "<qsl_rcvd:1>";
 constexpr std::string_view kLotwTag = "<lotw_qsl_rcvd:1>";
 constexpr std::string_view kQslValues = "ysvebm";
 constexpr std::string_view kLotwValues = "ysv";
+// No own call comes near it; a longer length is a damaged field.
+constexpr std::size_t kMaxFieldLength = 1 << 20;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -198,6 +200,34 @@ std::optional<std::string> readCall(std::string_view text, std::size_t tag) {
     if (!call || call->empty())
         return std::nullopt;
     return upperAscii(*call);
+}
+
+namespace {
+
+// The value of the first field `tag` ("<name:") in the lower-cased text.
+std::optional<std::string_view> fieldValue(std::string_view text, std::string_view tag) {
+    const std::size_t at = text.find(tag);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    std::size_t length = 0;
+    std::size_t i = at + tag.size();
+    for (; i < text.size() && isDigit(text[i]) && length < kMaxFieldLength; ++i)
+        length = length * 10 + static_cast<std::size_t>(text[i] - '0');
+    const std::size_t bracket = text.find('>', i);
+    if (i == at + tag.size() || bracket == std::string_view::npos)
+        return std::nullopt;
+    return valueAt(text, bracket + 1, length);
+}
+
+} // namespace
+
+std::optional<std::string> readOwnCall(std::string_view text) {
+    auto own = fieldValue(text, "<station_callsign:");
+    if (!own)
+        own = fieldValue(text, "<app_lotw_owncall:");
+    if (!own || own->empty())
+        return std::nullopt;
+    return upperAscii(*own);
 }
 
 bool storableCall(std::string_view call) {

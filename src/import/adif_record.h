@@ -68,6 +68,11 @@ BandReading readBand(std::string_view text, std::size_t tag);
 // control bytes included: storableCall tells whether a slot can hold it.
 std::optional<std::string> readCall(std::string_view text, std::size_t tag);
 
+// The own call a record was made under: its STATION_CALLSIGN, else its
+// APP_LOTW_OWNCALL (a LoTW report's), upper-cased; read as ADIF writes any
+// field, with a length of any number of digits and an optional type.
+std::optional<std::string> readOwnCall(std::string_view text);
+
 // True when a slot can hold the call: no ";" (it separates the station data
 // file's fields) and no control byte (a CR or LF would split its line when
 // the file is read again, a NUL cut it).

@@ -3,6 +3,9 @@
 #include "core/text.h"
 #include "core/text_file.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
 namespace zef {
 
 QString errorListShownAs(const ProgramFiles& files) {
@@ -16,6 +19,22 @@ QString errorListHeader() {
 
 void createErrorList(const QString& path) {
     writeLines(path, {fromQt(errorListHeader())});
+}
+
+PendingErrorList::PendingErrorList(const QString& path)
+    : target_(path), pending_(path + QStringLiteral(".nowy-") +
+                              QString::number(QCoreApplication::applicationPid())) {
+    createErrorList(pending_);
+}
+
+PendingErrorList::~PendingErrorList() {
+    if (!committed_)
+        QFile::remove(pending_);
+}
+
+void PendingErrorList::commit() {
+    moveOver(pending_, target_);
+    committed_ = true;
 }
 
 void ErrorList::addPlacement(std::string_view recordText) {

@@ -27,6 +27,28 @@ QString errorListHeader();
 // Throws FileError.
 void createErrorList(const QString& path);
 
+// The error list of a run that must leave the old list as it was should it
+// fail: written beside it under a name of its own and put in its place by
+// commit(); removed when never committed.
+class PendingErrorList {
+public:
+    // Creates it holding the header line. Throws FileError.
+    explicit PendingErrorList(const QString& path);
+    ~PendingErrorList();
+    PendingErrorList(const PendingErrorList&) = delete;
+    PendingErrorList& operator=(const PendingErrorList&) = delete;
+
+    // Where the run appends its entries.
+    const QString& path() const { return pending_; }
+    // Throws FileError.
+    void commit();
+
+private:
+    QString target_;
+    QString pending_;
+    bool committed_ = false;
+};
+
 // The entries of one import run, appended to the file. Throws FileError.
 class ErrorList {
 public:

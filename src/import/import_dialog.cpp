@@ -2,7 +2,10 @@
 
 #include "core/file_attributes.h"
 #include "import/adif_import.h"
+#include "import/adif_origin.h"
 #include "import/error_list.h"
+#include "import/import_report.h"
+#include "import/import_result_window.h"
 #include "mainwindow/main_window.h"
 #include "platform/command_guard.h"
 #include "summary/summary_window.h"
@@ -174,10 +177,34 @@ bool TForm7::refuseRun() {
     return true;
 }
 
+// A LoTW report carries QSL_RCVD:Y with every LoTW confirmation: imported
+// from "Log" it would mark them all paper cards. False to stop.
+bool TForm7::chooseSourceOfLotwReport() {
+    switch (ctx_.dialogs.messageBox(
+        QStringLiteral("Plik \"%1\" jest raportem LoTW.\n"
+                       "Zaimportowany ze źródłem danych \"Log\" oznaczyłby wszystkie "
+                       "potwierdzenia LoTW jako karty QSL.\n\n"
+                       "Zaimportować go jako dane z LoTW?\n"
+                       "Tak - źródło LoTW, Nie - źródło Log, Anuluj - bez importu.")
+            .arg(Edit1->text()),
+        QStringLiteral("Ostrzeżenie"), Buttons::YesNoCancel, Icon::Warning)) {
+    case Answer::Yes:
+        RadioButton2->setChecked(true);
+        return true;
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TForm7::Button2Click() {
     if (running_ || refuseRun())
         return;
     const QString path = Edit1->text();
+    const bool lotwReport = isLotwReportFile(path);
+    if (lotwReport && RadioButton1->isChecked() && !chooseSourceOfLotwReport())
+        return;
     ImportResult result;
     {
         const RunScope scope([this] {
@@ -210,10 +237,10 @@ void TForm7::Button2Click() {
         });
         ctx_.state.station.setUnsaved(true);
     }
-    finishRun(result);
+    finishRun(path, result, lotwReport);
 }
 
-void TForm7::finishRun(const ImportResult& result) {
+void TForm7::finishRun(const QString& path, const ImportResult& result, bool lotwReport) {
     if (result.cutShort)
         ctx_.dialogs.messageBox(importCutShortMessage(result), QStringLiteral("Błąd"), Buttons::Ok,
                                 Icon::Error);
@@ -222,6 +249,10 @@ void TForm7::finishRun(const ImportResult& result) {
                                 QStringLiteral("Komunikat"), Buttons::Ok, Icon::Information);
     main_.Wszystkiepodmioty1Click();
     accept();
+    // What the run did stays in view beside the grid it changed.
+    if (result_ == nullptr)
+        result_ = new ImportResultWindow(&main_);
+    result_->showResult(path, importReportText(result, ctx_.state.station.tables(), lotwReport));
 }
 
 void TForm7::Button3Click() {

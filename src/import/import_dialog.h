@@ -19,6 +19,7 @@ class QRadioButton;
 namespace zef {
 
 class TForm1;
+class ImportResultWindow;
 
 struct ImportResult;
 
@@ -62,12 +63,14 @@ protected:
 
 private:
     bool refuseRun();
+    bool chooseSourceOfLotwReport();
     void setRunning(bool running);
-    void finishRun(const ImportResult& result);
+    void finishRun(const QString& path, const ImportResult& result, bool lotwReport);
 
     Context& ctx_;
     TForm1& main_;
     bool running_ = false;
+    ImportResultWindow* result_ = nullptr;
 };
 
 } // namespace zef

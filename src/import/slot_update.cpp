@@ -37,16 +37,18 @@ const std::string* replacement(std::string_view stored, const ConfirmedQso& qso,
 
 } // namespace
 
-void updateSlot(Row& row, int band, const ConfirmedQso& qso, const ImportOptions& options) {
+SlotUpdate updateSlot(Row& row, int band, const ConfirmedQso& qso, const ImportOptions& options) {
     std::string& call = row[callSlot(band)];
     std::string& confirmation = row[confirmationSlot(band)];
+    const bool empty = call.empty();
     const std::string* confirmed =
-        call.empty() ? &newConfirmation(qso, options) : replacement(confirmation, qso, options);
+        empty ? &newConfirmation(qso, options) : replacement(confirmation, qso, options);
     if (confirmed == nullptr)
-        return;
+        return SlotUpdate::Unchanged;
     call = qso.call;
     row[qsoDateSlot(band)] = qso.date;
     confirmation = *confirmed;
+    return empty ? SlotUpdate::Filled : SlotUpdate::Replaced;
 }
 
 } // namespace zef

@@ -16,10 +16,13 @@ struct ConfirmedQso {
     bool lotw = false;
 };
 
+// What a record did to a slot.
+enum class SlotUpdate { Unchanged, Filled, Replaced };
+
 // Fills the band slot when its call is empty; a filled slot is replaced only
 // where the source and priority let the record's confirmation win over the
 // stored one, and never when the stored one is neither QSL nor LoTW. The
 // verification date is never touched.
-void updateSlot(Row& row, int band, const ConfirmedQso& qso, const ImportOptions& options);
+SlotUpdate updateSlot(Row& row, int band, const ConfirmedQso& qso, const ImportOptions& options);
 
 } // namespace zef

@@ -3,6 +3,7 @@
 #include "lotw/lotw_error.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace zef {
 
@@ -12,6 +13,11 @@ QString passwordFromFile(const QString& path) {
     QFile file(path);
     if (!file.exists())
         throw LotwError(QStringLiteral("Plik hasła \"%1\" nie istnieje.").arg(path));
+    // A pipe or a device could keep the command waiting for ever.
+    if (!QFileInfo(path).isFile())
+        throw LotwError(QStringLiteral("\"%1\" nie jest zwykłym plikiem; hasło LoTW czytane jest "
+                                       "tylko z pliku.")
+                            .arg(path));
     if (const QString problem = passwordFileProblem(path, file.permissions()); !problem.isEmpty())
         throw LotwError(problem);
     if (!file.open(QIODevice::ReadOnly))

@@ -16,6 +16,9 @@ QUrl lotwReportUrl(const QUrl& base, const LotwQuery& query) {
     for (const auto& [name, value] : items)
         pairs.push_back(QString::fromLatin1(name) + u'=' +
                         QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    if (!query.ownCall.isEmpty())
+        pairs.push_back(QStringLiteral("qso_owncall=") +
+                        QString::fromLatin1(QUrl::toPercentEncoding(query.ownCall)));
     QUrl url = base;
     // QUrlQuery would leave "+" as it is, which the server reads as a blank.
     url.setQuery(pairs.join(u'&'), QUrl::StrictMode);

@@ -15,7 +15,8 @@ inline const QString kLotwEverything = QStringLiteral("1900-01-01");
 struct LotwQuery {
     QString login;
     QString password;
-    QString since; // "rrrr-mm-dd", optionally followed by " hh:mm:ss"
+    QString since;   // "rrrr-mm-dd", optionally followed by " hh:mm:ss"
+    QString ownCall; // only the QSOs of this own call; empty: of every own call
 };
 
 // `base` with the report's query (QSL records with DXCC and CQ zone, received

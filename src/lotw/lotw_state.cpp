@@ -1,11 +1,11 @@
 #include "lotw/lotw_state.h"
 
 #include "core/file_error.h"
+#include "core/file_io.h"
+#include "core/station_key.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -16,30 +16,34 @@ namespace {
 const QString kReportsFolder = QStringLiteral("raporty");
 const QString kStateFile = QStringLiteral("synchronizacja.ini");
 
-// One group per station data file, however it was named on the command line.
-QString stationGroup(const QString& stationPath) {
-    const QFileInfo info(stationPath);
-    const QString path = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    return QString::fromLatin1(
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex());
-}
-
-void makeFolder(const QString& path) {
-    if (!QDir().mkpath(path))
-        throw FileError::writing(path, QStringLiteral("nie można utworzyć folderu"));
+// The user's data folder ($XDG_DATA_HOME, else ~/.local/share). Without a
+// home there is none: a job started without HOME must not write into
+// "/.local/share".
+QString userDataHome() {
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME") && qEnvironmentVariableIsEmpty("HOME"))
+        throw FileError(QStringLiteral("Nie można ustalić folderu danych użytkownika: zmienne "
+                                       "HOME i XDG_DATA_HOME nie są ustawione."));
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
 } // namespace
 
 QString LotwState::userFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/lotw");
+    const QString data = userDataHome();
+    const QString folder = data + QStringLiteral("/zefirant/lotw");
+    // Where earlier versions kept it: taken over once, as it is.
+    const QString earlier = data + QStringLiteral("/Zefirant/lotw");
+    if (!QFileInfo::exists(folder) && QFileInfo::exists(earlier)) {
+        makeFolders(data + QStringLiteral("/zefirant"));
+        moveOver(earlier, folder);
+    }
+    return folder;
 }
 
 std::optional<QString> LotwState::lastQsl(const QString& stationPath) const {
     const QSettings state(folder_ + u'/' + kStateFile, QSettings::IniFormat);
     const QString date =
-        state.value(stationGroup(stationPath) + QStringLiteral("/ostatnie_qsl")).toString();
+        state.value(stationKey(stationPath) + QStringLiteral("/ostatnie_qsl")).toString();
     if (date.isEmpty())
         return std::nullopt;
     return date;
@@ -49,10 +53,10 @@ void LotwState::setLastQsl(const QString& stationPath, const QString& date) cons
     // LoTW dates compare as text.
     if (const auto known = lastQsl(stationPath); known && *known > date)
         return;
-    makeFolder(folder_);
+    makeFolders(folder_);
     const QString path = folder_ + u'/' + kStateFile;
     QSettings state(path, QSettings::IniFormat);
-    state.beginGroup(stationGroup(stationPath));
+    state.beginGroup(stationKey(stationPath));
     state.setValue(QStringLiteral("plik"), QFileInfo(stationPath).absoluteFilePath());
     state.setValue(QStringLiteral("ostatnie_qsl"), date);
     state.endGroup();
@@ -63,20 +67,21 @@ void LotwState::setLastQsl(const QString& stationPath, const QString& date) cons
 
 QString LotwState::keepReport(const QByteArray& report, const QDateTime& received) const {
     const QString folder = folder_ + u'/' + kReportsFolder;
-    makeFolder(folder);
-    const QString path = folder + QStringLiteral("/lotw_") +
-                         received.toString(QStringLiteral("yyyy-MM-dd_HHmmss")) +
-                         QStringLiteral(".adi");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(report) != report.size() || !file.flush() ||
-        !file.commit())
-        throw FileError::writing(path, file.errorString());
+    makeFolders(folder);
+    // Never over another run's report: two syncs in one second each keep
+    // their own. Dated names sort in time order.
+    const QString stem =
+        QStringLiteral("lotw_") + received.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+    QString path = folder + u'/' + stem + QStringLiteral(".adi");
+    for (int n = 2; !createFile(path, std::string_view(report.constData(), report.size()), 0600);
+         ++n)
+        path = folder + u'/' + stem + u'_' + QString::number(n) + QStringLiteral(".adi");
 
-    // Dated names sort in time order.
     const QDir reports(folder, QStringLiteral("lotw_*.adi"), QDir::Name, QDir::Files);
     const QStringList kept = reports.entryList();
     for (qsizetype i = 0; i + kKeptReports < kept.size(); ++i)
-        QFile::remove(reports.filePath(kept[i]));
+        if (reports.filePath(kept[i]) != path)
+            QFile::remove(reports.filePath(kept[i]));
     return path;
 }
 

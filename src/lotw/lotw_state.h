@@ -15,7 +15,8 @@ public:
     static constexpr int kKeptReports = 10;
 
     explicit LotwState(QString folder) : folder_(std::move(folder)) {}
-    // The folder in the user's application data ("…/Zefirant/lotw").
+    // The folder in the user's data folder ("…/zefirant/lotw"), taking over
+    // the one earlier versions kept ("…/Zefirant/lotw"). Throws FileError.
     static QString userFolder();
 
     // The APP_LoTW_LASTQSL of the last good sync of that station data file.
@@ -23,8 +24,9 @@ public:
     // Records it; a date older than the recorded one is ignored. Throws FileError.
     void setLastQsl(const QString& stationPath, const QString& date) const;
 
-    // Writes the report as "raporty/lotw_rrrr-mm-dd_hhmmss.adi", removes the
-    // oldest beyond kKeptReports, and returns its path. Throws FileError.
+    // Writes the report as "raporty/lotw_rrrr-mm-dd_hhmmss.adi" (a name no
+    // other run takes, never over another file), removes the oldest beyond
+    // kKeptReports, and returns its path. Throws FileError.
     QString keepReport(const QByteArray& report, const QDateTime& received) const;
 
 private:

@@ -9,11 +9,13 @@
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
+#include "core/station_history.h"
 #include "core/station_loader.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "mainwindow/reference_check.h"
 #include "mainwindow/status_panels.h"
+#include "summary/summary_counts.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -110,7 +112,13 @@ bool TForm1::writeStationFile(bool confirm) {
         const FileLock lock(path, kLockWait);
         const FileFingerprint onDisk = currentFingerprint(path);
         if (!onDisk.exists || onDisk == station.fileSeen()) {
-            replaceFile(path, bytes);
+            replaceStationFile(
+                path, bytes, stationHistory(ctx_.files, path),
+                [&station](std::string_view replaced) {
+                    return StationChange{
+                        QStringLiteral("zapis w oknie"), changedSlots(replaced, station.tables()),
+                        summaryCounts(station.tables(), SummaryMode::AllConfirmed).totals.total};
+                });
             break;
         }
         if (ctx_.dialogs.messageBox(changedByAnotherProgramQuestion(path),

@@ -65,9 +65,8 @@ SaverRun killAfter(const QStringList& arguments, std::chrono::microseconds delay
     return runFrom(saver);
 }
 
-// Files beside the target that a save left behind. QSaveFile writes into an
-// unnamed file where the file system allows it; it only takes a name of the
-// form "<target>.XXXXXX" for the moment before it is renamed over the target.
+// Files beside the target that a save left behind: its new content under
+// the name ".<target>.zefirant-XXXXXX", until the next save of the target.
 QStringList leftovers(const QString& folder, const QStringList& expected) {
     QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     for (const QString& name : expected)
@@ -85,7 +84,8 @@ bool programWouldRead(const QString& name) {
 
 // Checks the files a save left and removes them; returns how many there were.
 int clearLeftovers(const QString& folder, const QStringList& expected) {
-    static const QRegularExpression qtTemporary(QStringLiteral(R"(^.+\.[A-Za-z0-9]{6}$)"));
+    static const QRegularExpression qtTemporary(
+        QStringLiteral(R"(^\..+\.zefirant-[A-Za-z0-9]{6}$)"));
     const QStringList names = leftovers(folder, expected);
     for (const QString& name : names) {
 

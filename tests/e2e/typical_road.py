@@ -214,6 +214,10 @@ def main():
         dialog_x, dialog_y = geometry(dialog)
         click(dialog_x + 334, dialog_y + 46)  # "Importuj"
         answer("^Komunikat", "Return")
+        # What the import did, in a window of its own until the user closes it.
+        find_window("^Wynik importu - ")
+        screenshot("typical_road_import_result")
+        answer("^Wynik importu - ", "Escape")
 
         # "Strefy 80M".
         click(x + 50, y + 36)

@@ -15,7 +15,8 @@ TEST(LotwQuery, EncodesEveryValueAndShowsNoPassword) {
     const QString password = QStringLiteral("a+b&c=d e%ł");
     const QUrl url =
         lotwReportUrl(QUrl(QStringLiteral("https://127.0.0.1:8443/x/lotwreport.adi")),
-                      {QStringLiteral("SP9XYZ"), password, QStringLiteral("2026-11-30 18:22:05")});
+                      {QStringLiteral("SP9XYZ"), password, QStringLiteral("2026-11-30 18:22:05"),
+                       QStringLiteral("SP9XYZ/P")});
     EXPECT_EQ(url.toString(QUrl::RemoveQuery),
               QStringLiteral("https://127.0.0.1:8443/x/lotwreport.adi"));
     const QString query = url.query(QUrl::FullyEncoded);
@@ -23,6 +24,8 @@ TEST(LotwQuery, EncodesEveryValueAndShowsNoPassword) {
         << query.toStdString();
     EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("qso_qslsince"), QUrl::FullyDecoded),
               QStringLiteral("2026-11-30 18:22:05"));
+    EXPECT_EQ(QUrlQuery(url).queryItemValue(QStringLiteral("qso_owncall"), QUrl::FullyDecoded),
+              QStringLiteral("SP9XYZ/P"));
 
     const QString shown = shownUrl(url);
     EXPECT_TRUE(shown.contains(QStringLiteral("?login=SP9XYZ&password=***&qso_query=1&qso_qsl=yes"

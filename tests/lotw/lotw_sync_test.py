@@ -24,7 +24,7 @@ WORK = Path(tempfile.mkdtemp())
 PROGRAM = WORK / "bin"
 STATION = WORK / "stacja.csv"
 ERROR_LIST = PROGRAM / "bledy_dxcc.txt"
-STATE = WORK / "data" / "Zefirant" / "lotw"
+STATE = WORK / "data" / "zefirant" / "lotw"
 
 HEADER = ("ARRL Logbook of the World Status Report\n"
           "Generated at 2026-12-08 10:00:00\n"
@@ -35,8 +35,8 @@ HEADER = ("ARRL Logbook of the World Status Report\n"
           "<eoh>\n")
 
 
-def record(call, band, dxcc, cqz, date):
-    fields = [("APP_LoTW_OWNCALL", "SP9XYZ"), ("CALL", call), ("BAND", band), ("MODE", "FT8"),
+def record(call, band, dxcc, cqz, date, own="SP9XYZ"):
+    fields = [("APP_LoTW_OWNCALL", own), ("CALL", call), ("BAND", band), ("MODE", "FT8"),
               ("QSO_DATE", date), ("QSL_RCVD", "Y"), ("QSLRDATE", "20261130"),
               ("DXCC", dxcc), ("CQZ", cqz)]
     return "\n" + "".join(f"<{name}:{len(value)}>{value}\n" for name, value in fields) + "<eor>\n"
@@ -45,6 +45,10 @@ def record(call, band, dxcc, cqz, date):
 BODY = HEADER + record("W1AW", "20M", "291", "05", "20240501") + \
     record("ZZ9ZZ", "40M", "999", "41", "20240502")
 REPORT = (BODY + "\n<APP_LoTW_EOF>\n").encode()
+# Another station's account: its own call, its own QSL, its own date.
+OTHER_REPORT = (HEADER.replace("2026-11-30 18:22:05", "2026-10-01 07:00:00") +
+                record("JA1XYZ", "40M", "339", "25", "20240601", own="SP9ABC") +
+                "\n<APP_LoTW_EOF>\n").encode()
 LOGIN_PAGE = b"<!DOCTYPE html>\n<html><head><title>Logbook of the World</title></head>\n" \
              b"<body>Username/password incorrect</body></html>\n"
 
@@ -74,6 +78,26 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(200, REPORT)
         elif scenario == "newer":
             self.answer(200, REPORT.replace(b"2026-11-30 18:22:05", b"2026-12-07 09:00:00"))
+        elif scenario == "other":
+            self.answer(200, OTHER_REPORT)
+        elif scenario == "future":
+            self.answer(200, REPORT.replace(b"2026-11-30 18:22:05", b"2099-01-01 00:00:00"))
+        elif scenario == "redirect":
+            self.send_response(302)
+            self.send_header("Location", CLOSED + "/good/lotwreport.adi")
+            self.send_header("Content-Length", "0")
+            self.end_headers()
+        elif scenario == "trickle":
+            # A byte now and then: never idle long enough for --timeout.
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(REPORT)))
+            self.end_headers()
+            for byte in REPORT[:20]:
+                if release_stalled.wait(0.5):
+                    break
+                self.wfile.write(bytes([byte]))
+                self.wfile.flush()
+            self.close_connection = True
         elif scenario == "login":
             self.answer(200, LOGIN_PAGE)
         elif scenario == "truncated":
@@ -115,10 +139,14 @@ def closed_port():
         return f"https://127.0.0.1:{probe.getsockname()[1]}"
 
 
-def station_file():
+CLOSED = closed_port()
+
+
+def station_file(call="SP9XYZ"):
     bands = "".join(f";Call-{b}m;Date-{b}m;QSL-{b}m;Weryf-{b}m" for b in (80, 40, 20, 15, 10))
-    lines = ["SP9XYZ  01.01.2026" + bands,
+    lines = [f"{call}  01.01.2026" + bands,
              "291| |K    |United States of America" + ";" * 20,
+             "339| |JA   |Japan" + ";" * 20,
              "=" * 43]
     lines += [f"{z:<5}|{z:<5}|K" + ";" * 20 for z in range(1, 41)]
     return ("\r\n".join(lines) + "\r\n").encode("cp1250")
@@ -133,23 +161,32 @@ def check(condition, what):
         print("FAIL:", what)
 
 
-def run(base, scenario, *options, password=PASSWORD, ca=True):
+def start(base, scenario, *options, password=PASSWORD, ca=True, station=STATION, home=True):
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM") and "proxy" not in k.lower()}
     env.update(HOME=str(WORK / "home"), XDG_DATA_HOME=str(WORK / "data"),
                XDG_CONFIG_HOME=str(WORK / "config"), XDG_CACHE_HOME=str(WORK / "cache"),
                ZEFIRANT_LOTW_URL=f"{base}/{scenario}/lotwreport.adi")
+    if not home:
+        del env["HOME"], env["XDG_DATA_HOME"]
     env.pop("ZEFIRANT_LOTW_PASSWORD", None)
     if password is not None:
         env["ZEFIRANT_LOTW_PASSWORD"] = password
     if ca:
         env["ZEFIRANT_LOTW_CA"] = str(WORK / "test-ca.pem")
-    result = subprocess.run([str(PROGRAM / "zefirant"), "--lotw-sync", *options, str(STATION)],
-                            env=env, capture_output=True, timeout=HANG_GUARD)
-    out, err = result.stdout.decode(), result.stderr.decode()
+    return subprocess.Popen([str(PROGRAM / "zefirant"), "--lotw-sync", *options, str(station)],
+                            env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+
+def finish(program, scenario):
+    out, err = (text.decode() for text in program.communicate(timeout=HANG_GUARD))
     for text in (out, err):
         check(PASSWORD not in text, f"{scenario}: the password was printed")
-    return result.returncode, out, err
+    return program.returncode, out, err
+
+
+def run(base, scenario, *options, **how):
+    return finish(start(base, scenario, *options, **how), scenario)
 
 
 def snapshot():
@@ -166,6 +203,8 @@ def main():
     STATION.write_bytes(station_file())
     trusted = serve(certificate("test-ca"))
     untrusted = serve(certificate("other"))
+    fifo = WORK / "haslo-fifo"
+    os.mkfifo(fifo)
 
     # First sync: everything, login from the settings, imported as --import does it.
     before = STATION.read_bytes()
@@ -177,6 +216,8 @@ def main():
           f"first query: {query}")
     check("password=***&" in out, "the shown address hides the password")
     check("Pobrano" not in err, "no progress when standard error is not a terminal")
+    check("Znaki własne w raporcie (rekordów): SP9XYZ (2)" in out, f"own calls: {out}")
+    check("czy to na pewno konto" not in err, f"no warning for the station's own account: {err}")
     kept = sorted((STATE / "raporty").glob("lotw_*.adi"))
     check(len(kept) == 1 and kept[0].read_bytes() == REPORT, "the report is kept as received")
     synced, synced_errors = STATION.read_bytes(), ERROR_LIST.read_bytes()
@@ -197,32 +238,63 @@ def main():
     check(status == 0, f"sync with a password file ended with {status}: {err}")
     check(queries[-1][1]["qso_qslsince"] == ["2026-11-30 18:22:05"], "the stored date is asked")
     check(queries[-1][1]["password"] == [PASSWORD], "the password file's first line is sent")
-    status, _, err = run(trusted, "good", "--since", "2026-01-02", "--login", "SP9ABC")
+    status, out, err = run(trusted, "good", "--since", "2026-01-02", "--login", "SP9ABC",
+                           "--own-call", "sp9xyz")
     check(status == 0, f"sync with --since ended with {status}: {err}")
     check(queries[-1][1]["qso_qslsince"] == ["2026-01-02"], "--since is asked")
     check(queries[-1][1]["login"] == ["SP9ABC"], "--login is sent")
+    check(queries[-1][1]["qso_owncall"] == ["SP9XYZ"], "--own-call is asked")
+    check("Nic się nie zmieniło" in out, "a sync that brings nothing new says so")
+    check(STATION.read_bytes() == synced, "a sync that brings nothing new leaves the file")
+
+    # Two stations synced at the same moment: each gets its own report.
+    other = WORK / "inna.csv"
+    other.write_bytes(station_file("SP9ABC"))
+    STATION.write_bytes(before)
+    both = [start(trusted, "good", station=STATION), start(trusted, "other", station=other)]
+    for program, scenario in zip(both, ("good", "other")):
+        status, out, err = finish(program, scenario)
+        check(status == 0, f"concurrent {scenario} ended with {status}: {err}")
+    mine, theirs = STATION.read_bytes().decode("cp1250"), other.read_bytes().decode("cp1250")
+    check(";W1AW;2024-05-01;LoTW;" in mine and "JA1XYZ" not in mine, "first station's own QSL")
+    check(";JA1XYZ;2024-06-01;LoTW;" in theirs and "W1AW" not in theirs,
+          "second station's own QSL")
+    state_text = (STATE / "synchronizacja.ini").read_text()
+    check("2026-10-01 07:00:00" in state_text and "2026-11-30 18:22:05" in state_text,
+          f"each station's own last QSL: {state_text}")
+    check(len(list((STATE / "raporty").glob("lotw_*.adi"))) >= 5, "no report written over another")
+
+    # A last QSL in the future is never stored.
+    state = (STATE / "synchronizacja.ini").read_bytes()
+    status, _, err = run(trusted, "future")
+    check(status == 0 and "w przyszłości" in err, f"future date: {status} {err}")
+    check((STATE / "synchronizacja.ini").read_bytes() == state, "a future date is not stored")
 
     # Failures: the reason on standard error, status 1, nothing changed.
     password_file.chmod(0o640)
     cases = [
-        ("login", trusted, [], "LoTW nie przyjął nazwy użytkownika lub hasła"),
-        ("truncated", trusted, [], "Raport LoTW jest niepełny"),
-        ("error500", trusted, [], "serwer odpowiedział kodem HTTP 500"),
-        ("stall", trusted, ["--timeout", "2"], "przekroczono czas oczekiwania"),
-        ("good", untrusted, [], "bezpiecznego połączenia (TLS)"),
-        ("good", closed_port(), [], "odmówił połączenia"),
-        ("good", trusted, ["--password-file", str(password_file)], "mogą czytać inni"),
+        ("login", trusted, [], {}, "LoTW nie przyjął nazwy użytkownika lub hasła"),
+        ("truncated", trusted, [], {}, "Raport LoTW jest niepełny"),
+        ("error500", trusted, [], {}, "serwer 127.0.0.1 odpowiedział kodem HTTP 500"),
+        ("stall", trusted, ["--timeout", "2"], {}, "przekroczono czas oczekiwania"),
+        ("good", untrusted, [], {}, "nie pochodzi od zaufanego urzędu certyfikacji"),
+        ("good", CLOSED, [], {}, "odmówił połączenia"),
+        ("redirect", trusted, [], {}, "odmówił połączenia"),
+        ("trickle", trusted, ["--max-time", "2"], {}, "trwało dłużej niż 2 s"),
+        ("good", trusted, ["--password-file", str(password_file)], {}, "mogą czytać inni"),
+        ("good", trusted, ["--password-file", str(fifo)], {}, "nie jest zwykłym plikiem"),
+        ("good", trusted, [], {"home": False}, "HOME i XDG_DATA_HOME nie są ustawione"),
     ]
-    for scenario, base, options, reason in cases:
+    for scenario, base, options, how, reason in cases:
         state = snapshot()
         asked = len(queries)
-        status, out, err = run(base, scenario, *options)
+        status, out, err = run(base, scenario, *options, **how)
         print(f"--- {scenario} {' '.join(options)} (exit {status}):\n{err}", end="")
         check(status == 1, f"{scenario}: exit {status}")
         check(reason in err, f"{scenario}: reason {reason!r} not in {err!r}")
         check(snapshot() == state, f"{scenario}: files changed")
-        if "--password-file" in options:
-            check(len(queries) == asked, "a refused password file reaches no server")
+        if "--password-file" in options or how:
+            check(len(queries) == asked, "a refused sync reaches no server")
     release_stalled.set()
 
     # An import that fails after a good download does not move the date either.
