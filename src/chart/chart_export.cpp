@@ -1,0 +1,89 @@
+#include "chart/chart_export.h"
+
+#include "core/file_error.h"
+
+#include <QBuffer>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <memory>
+
+namespace zef {
+
+namespace {
+
+QByteArray drawn(QGraphicsScene& scene, ChartFileKind kind, const QString& path) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QRectF area(QPointF(0, 0), QSizeF(kChartFileSize));
+    const auto failed = [&] {
+        return FileError::writing(path, QStringLiteral("nie można narysować wykresu"));
+    };
+    switch (kind) {
+    case ChartFileKind::Png: {
+        QImage image(kChartFileSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, area, area);
+        painter.end();
+        if (!image.save(&buffer, "PNG"))
+            throw failed();
+        break;
+    }
+    case ChartFileKind::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(kChartFileSize);
+        svg.setViewBox(area);
+        svg.setTitle(QStringLiteral("Zefirant - wykres postępu"));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            throw failed();
+        scene.render(&painter, area, area);
+        painter.end();
+        break;
+    }
+    case ChartFileKind::Pdf: {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("Zefirant - wykres postępu"));
+        pdf.setCreator(QStringLiteral("Zefirant"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            throw failed();
+        const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+        scene.render(&painter, page, area, Qt::KeepAspectRatio);
+        if (!painter.end())
+            throw failed();
+        break;
+    }
+    case ChartFileKind::Csv:
+        break;
+    }
+    return buffer.data();
+}
+
+} // namespace
+
+QByteArray chartFileBytes(const ChartPicture& picture, ChartFileKind kind, const QString& path) {
+    if (kind == ChartFileKind::Csv)
+        return QByteArray::fromStdString(progressCsv(picture.series));
+    QGraphicsScene scene;
+    auto* chart = new ProgressChart; // owned by the scene
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(QPointF(0, 0), QSizeF(kChartFileSize)));
+    chart->showSeries(picture.series, picture.mode, picture.end);
+    for (int l = 0; l < kChartLines; ++l)
+        chart->setLineVisible(l, picture.visible[static_cast<std::size_t>(l)]);
+    // The axes and the legend are laid out on the next pass of the event loop; a
+    // picture drawn before then would have neither.
+    chart->layout()->activate();
+    return drawn(scene, kind, path);
+}
+
+} // namespace zef
