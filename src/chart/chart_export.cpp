@@ -15,10 +15,24 @@ namespace zef {
 
 namespace {
 
-QByteArray drawn(QGraphicsScene& scene, ChartFileKind kind, const QString& path) {
+// A sheet to print, landscape, with the chart drawn in its proportion.
+QPageLayout pdfPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+QSizeF pictureSize(ChartFileKind kind) {
+    const QSizeF size(kChartFileSize);
+    if (kind != ChartFileKind::Pdf)
+        return size;
+    const QRectF paper = pdfPage().paintRect(QPageLayout::Point);
+    return {size.width(), size.width() * paper.height() / paper.width()};
+}
+
+QByteArray drawn(QGraphicsScene& scene, const QRectF& area, ChartFileKind kind,
+                 const QString& path) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QRectF area(QPointF(0, 0), QSizeF(kChartFileSize));
     const auto failed = [&] {
         return FileError::writing(path, QStringLiteral("nie można narysować wykresu"));
     };
@@ -37,6 +51,7 @@ QByteArray drawn(QGraphicsScene& scene, ChartFileKind kind, const QString& path)
     case ChartFileKind::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
+        svg.setResolution(96); // a pixel of the picture is a pixel of a browser
         svg.setSize(kChartFileSize);
         svg.setViewBox(area);
         svg.setTitle(QStringLiteral("Zefirant - wykres postępu"));
@@ -51,13 +66,13 @@ QByteArray drawn(QGraphicsScene& scene, ChartFileKind kind, const QString& path)
         QPdfWriter pdf(&buffer);
         pdf.setTitle(QStringLiteral("Zefirant - wykres postępu"));
         pdf.setCreator(QStringLiteral("Zefirant"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        pdf.setPageLayout(pdfPage());
         QPainter painter;
         if (!painter.begin(&pdf))
             throw failed();
-        const QRectF page(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
-        scene.render(&painter, page, area, Qt::KeepAspectRatio);
+        // The painter's origin is the corner of the margins.
+        const QSizeF paper = pdf.pageLayout().paintRectPixels(pdf.resolution()).size().toSizeF();
+        scene.render(&painter, QRectF(QPointF(0, 0), paper), area);
         if (!painter.end())
             throw failed();
         break;
@@ -76,14 +91,15 @@ QByteArray chartFileBytes(const ChartPicture& picture, ChartFileKind kind, const
     QGraphicsScene scene;
     auto* chart = new ProgressChart; // owned by the scene
     scene.addItem(chart);
-    chart->setGeometry(QRectF(QPointF(0, 0), QSizeF(kChartFileSize)));
+    const QRectF area(QPointF(0, 0), pictureSize(kind));
+    chart->setGeometry(area);
     chart->showSeries(picture.series, picture.mode, picture.end);
     for (int l = 0; l < kChartLines; ++l)
         chart->setLineVisible(l, picture.visible[static_cast<std::size_t>(l)]);
     // The axes and the legend are laid out on the next pass of the event loop; a
     // picture drawn before then would have neither.
     chart->layout()->activate();
-    return drawn(scene, kind, path);
+    return drawn(scene, area, kind, path);
 }
 
 } // namespace zef

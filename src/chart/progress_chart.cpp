@@ -110,6 +110,8 @@ void ProgressChart::showSeries(const ProgressSeries& series, SummaryMode mode, Q
         }
     }
     end_ = end;
+    // A month at least, so that a new station's first days show as days.
+    first = std::min(first, end.addDays(-30));
     setTitle(QStringLiteral("Punkty dyplomu: ") + progressModeCaption(mode));
     for (int l = 0; l < kChartLines; ++l)
         line(l)->replace(steps(series, l, end));
