@@ -3,13 +3,11 @@
 #include "core/file_error.h"
 
 #include <QBuffer>
-#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <memory>
 
 namespace zef {
 
@@ -96,9 +94,6 @@ QByteArray chartFileBytes(const ChartPicture& picture, ChartFileKind kind, const
     chart->showSeries(picture.series, picture.mode, picture.end);
     for (int l = 0; l < kChartLines; ++l)
         chart->setLineVisible(l, picture.visible[static_cast<std::size_t>(l)]);
-    // The axes and the legend are laid out on the next pass of the event loop; a
-    // picture drawn before then would have neither.
-    chart->layout()->activate();
     return drawn(scene, area, kind, path);
 }
 

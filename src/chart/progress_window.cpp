@@ -25,6 +25,10 @@ namespace {
 constexpr std::array kModes{SummaryMode::AllConfirmed, SummaryMode::Verified,
                             SummaryMode::ToVerify};
 
+int indexOf(SummaryMode mode) {
+    return static_cast<int>(std::find(kModes.begin(), kModes.end(), mode) - kModes.begin());
+}
+
 const QString kChartSaveFilter = QStringLiteral(
     "Obraz PNG|*.png|Obraz SVG|*.svg|Dokument PDF|*.pdf|Dane CSV|*.csv|Wszystkie pliki|*.*");
 
@@ -69,8 +73,7 @@ ProgressWindow::ProgressWindow(Context& context, SummaryMode mode) : ctx_(contex
     layout->addLayout(controls);
     layout->addWidget(chartView, 1);
 
-    modeBox->setCurrentIndex(
-        static_cast<int>(std::find(kModes.begin(), kModes.end(), mode) - kModes.begin()));
+    modeBox->setCurrentIndex(indexOf(mode));
     connect(modeBox, &QComboBox::currentIndexChanged, this, &ProgressWindow::refresh);
     for (int l = 0; l < kChartLines; ++l) {
         connect(lineBoxes[static_cast<std::size_t>(l)], &QCheckBox::toggled, this,
@@ -89,11 +92,6 @@ ProgressWindow::ProgressWindow(Context& context, SummaryMode mode) : ctx_(contex
     // Whichever window changed the station; rebuilding the series is cheap.
     connect(&ctx_.state.station, &Station::tablesChanged, this, &ProgressWindow::refreshWhenShown);
     connect(&ctx_.state.station, &Station::slotChanged, this, &ProgressWindow::refreshWhenShown);
-}
-
-void ProgressWindow::setMode(SummaryMode mode) {
-    modeBox->setCurrentIndex(
-        static_cast<int>(std::find(kModes.begin(), kModes.end(), mode) - kModes.begin()));
 }
 
 SummaryMode ProgressWindow::mode() const {

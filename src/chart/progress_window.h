@@ -22,7 +22,6 @@ class ProgressWindow : public QWidget {
 public:
     ProgressWindow(Context& context, SummaryMode mode);
 
-    void setMode(SummaryMode mode);
     SummaryMode mode() const;
     const ProgressSeries& series() const { return series_; }
     ProgressChart& chart() const { return *chart_; }
