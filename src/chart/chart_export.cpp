@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QLineSeries>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -92,8 +93,17 @@ QByteArray chartFileBytes(const ChartPicture& picture, ChartFileKind kind, const
     const QRectF area(QPointF(0, 0), pictureSize(kind));
     chart->setGeometry(area);
     chart->showSeries(picture.series, picture.mode, picture.end);
-    for (int l = 0; l < kChartLines; ++l)
+    for (int l = 0; l < kChartLines; ++l) {
         chart->setLineVisible(l, picture.visible[static_cast<std::size_t>(l)]);
+        // Qt Charts draws a solid line segment by segment, thousands of
+        // elements in a vector file; a pattern of one endless dash makes
+        // it draw each line as one path.
+        if (kind != ChartFileKind::Png) {
+            QPen pen = chart->line(l)->pen();
+            pen.setDashPattern({1e6, 1});
+            chart->line(l)->setPen(pen);
+        }
+    }
     return drawn(scene, area, kind, path);
 }
 
