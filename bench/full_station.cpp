@@ -2,9 +2,41 @@
 
 #include "core/text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zef::bench {
+
+namespace {
+
+// A fraction in [0, 1) that looks random but is the same in every run.
+double spread(int row, int band, unsigned salt) {
+    const unsigned h = static_cast<unsigned>(row) * 2654435761u +
+                       static_cast<unsigned>(band) * 40503u + salt * 97u;
+    return static_cast<double>((h >> 8) % 10007u) / 10007.0;
+}
+
+std::string isoDate(int year, int month, int day) {
+    const auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    return std::to_string(year) + "-" + twoDigits(month) + "-" + twoDigits(day);
+}
+
+// Many new ones in the first years, fewer later, as a station's log grows.
+std::string qsoDate(int row, int band) {
+    const double u = spread(row, band, 1);
+    return isoDate(1998 + static_cast<int>(28 * u * u), 1 + row % 12, 1 + (row * 7 + band) % 28);
+}
+
+// The trustee verifies in rounds, twice a year, a year or more after the QSO.
+std::string verificationDate(int row, int band) {
+    const int year =
+        std::min(1999 + static_cast<int>(28 * spread(row, band, 1) * spread(row, band, 1)) +
+                     static_cast<int>(3 * spread(row, band, 2)),
+                 2026);
+    return isoDate(year, (row + band) % 2 != 0 ? 3 : 10, (row + band) % 2 != 0 ? 15 : 1);
+}
+
+} // namespace
 
 std::unique_ptr<AwardTables> fullStation() {
     auto t = std::make_unique<AwardTables>();
@@ -23,11 +55,12 @@ std::unique_ptr<AwardTables> fullStation() {
             const int k = (r * 7 + b * 3) % 12;
             if (k < 6) {
                 row[callSlot(b)] = "SP" + std::to_string(k) + "ABC";
-                row[qsoDateSlot(b)] = "2023-05-01";
+                // A few old entries carry no date.
+                row[qsoDateSlot(b)] = r % 97 == 0 ? "" : qsoDate(r, b);
                 row[confirmationSlot(b)] = k % 2 != 0 ? "QSL" : "LoTW";
             }
             if (k < 2 || k == 11)
-                row[verificationSlot(b)] = "2024-01-01";
+                row[verificationSlot(b)] = verificationDate(r, b);
         }
     }
     for (int z = 1; z <= kZoneRows; ++z) {
@@ -37,8 +70,9 @@ std::unique_ptr<AwardTables> fullStation() {
             if ((z + b) % 3 == 0)
                 continue;
             row[callSlot(b)] = "W1AW";
+            row[qsoDateSlot(b)] = qsoDate(kEntityRows + z, b);
             if ((z + b) % 3 == 1)
-                row[verificationSlot(b)] = "2024-01-01";
+                row[verificationSlot(b)] = verificationDate(kEntityRows + z, b);
         }
     }
     return t;

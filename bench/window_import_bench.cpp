@@ -93,13 +93,3 @@ BENCHMARK(BM_WindowImport100k)->UseManualTime()->Unit(benchmark::kMillisecond)->
 
 } // namespace
 } // namespace zef::bench
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -12,6 +12,9 @@ packages=(
     xvfb xdotool x11-utils imagemagick poppler-utils
     clang libclang-rt-14-dev python3 openssl
     desktop-file-utils appstream dpkg-dev file
+    qt6-charts-dev
+    libqt6opengl6-dev
+    qt6-svg-dev
 )
 
 missing=()

@@ -174,6 +174,21 @@ LoadedStation readStationData(const QString& path, const std::vector<std::string
     return station;
 }
 
+void warnLinesLeftOut(std::ostream& err, const LoadedStation& station) {
+    if (station.overflow.any())
+        put(err, QStringLiteral("Uwaga: pominięto wiersze, których nie mieszczą tabele "
+                                "(podmiotów: %1, stref: %2).\n")
+                     .arg(station.overflow.entityLines)
+                     .arg(station.overflow.zoneLines));
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() &&
+           first.canonicalFilePath() == second.canonicalFilePath();
+}
+
 void writeSummary(std::ostream& out, const AwardTables& tables, SummaryMode mode) {
     const SummaryTexts texts = summaryTexts(summaryCounts(tables, mode));
     QString text = summaryWindowCaption(mode) + u'\n';
@@ -205,11 +220,7 @@ int runSummary(const CommandLine& command, const BatchEnvironment&, std::ostream
                std::ostream& err) {
     return withFileErrors(err, [&] {
         const LoadedStation station = readStationData(command.stationPath, nullptr, err);
-        if (station.overflow.any())
-            put(err, QStringLiteral("Uwaga: pominięto wiersze, których nie mieszczą tabele "
-                                    "(podmiotów: %1, stref: %2).\n")
-                         .arg(station.overflow.entityLines)
-                         .arg(station.overflow.zoneLines));
+        warnLinesLeftOut(err, station);
         writeSummary(out, *station.tables, command.summaryMode);
         return kExitSuccess;
     });

@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "summary/summary_counts.h"
 
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -31,6 +32,7 @@ struct BatchEnvironment {
     QString today; // today in the system's short date format
     Version version;
     std::chrono::milliseconds lockWait = kLockWait; // for another writer of the station file
+    QDate date = QDate::currentDate();              // today, where a command draws time
 };
 
 // Loads a station data file for a command; the reconciliation's questions,
@@ -39,6 +41,12 @@ struct BatchEnvironment {
 // the header of a station data file.
 LoadedStation readStationData(const QString& path, const std::vector<std::string>* referenceLines,
                               std::ostream& err);
+
+// Notes on `err` the lines of the file that the tables could not hold.
+void warnLinesLeftOut(std::ostream& err, const LoadedStation& station);
+
+// True when both paths name one existing file.
+bool sameFile(const QString& a, const QString& b);
 
 // The summary window's table (head, five bands, totals row) and its three
 // point panels, one line each, under the window's caption for the mode.

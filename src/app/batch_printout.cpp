@@ -9,7 +9,6 @@
 #include "summary/printout_layout.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QPdfWriter>
 
 namespace zef {
@@ -18,13 +17,6 @@ namespace {
 
 // The printer's usual sheet: A4, portrait, a margin a printer could print in.
 constexpr double kMarginMillimetres = 10;
-
-bool sameFile(const QString& a, const QString& b) {
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    return first.exists() && second.exists() &&
-           first.canonicalFilePath() == second.canonicalFilePath();
-}
 
 QByteArray renderPdf(const std::vector<PrintPage>& pages, const QString& pdfPath) {
     QBuffer buffer;

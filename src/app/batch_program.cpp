@@ -1,11 +1,13 @@
 #include "app/batch_program.h"
 
+#include "app/batch_chart.h"
 #include "app/batch_printout.h"
 #include "app/history_commands.h"
 #include "app/lotw_sync.h"
 #include "core/text.h"
 #include "platform/qt_system.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <iostream>
@@ -23,6 +25,8 @@ int runBatchCommand(const CommandLine& command, const BatchEnvironment& env, std
         return runSummary(command, env, out, err);
     case CommandKind::PrintPdf:
         return runPrintPdf(command, env, out, err);
+    case CommandKind::Chart:
+        return runChart(command, env, out, err);
     case CommandKind::LotwSync:
         // Progress only for a person watching, never into a cron job's mail.
         return runLotwSync(command, env, out, err, &err == &std::cerr && isatty(STDERR_FILENO));
@@ -55,6 +59,8 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
     std::unique_ptr<QCoreApplication> app;
     if (command.kind == CommandKind::PrintPdf)
         app = std::make_unique<QGuiApplication>(argc, argv); // fonts and painting
+    else if (command.kind == CommandKind::Chart)
+        app = std::make_unique<QApplication>(argc, argv); // the chart is a graphics widget
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Zefirant"));
@@ -67,8 +73,9 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
         return kExitFileError;
     }
     QtSystem system;
-    const BatchEnvironment env{ProgramFiles::ofRunningProgram(), system.shortDate(system.today()),
-                               system.version()};
+    BatchEnvironment env{ProgramFiles::ofRunningProgram(), system.shortDate(system.today()),
+                         system.version()};
+    env.date = system.today();
     int status = kExitFileError;
     // Whatever a command meets ends it with a reason, never with an abort.
     try {

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "appearance/display_rules.h"
+#include "chart/chart_files.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -69,6 +70,15 @@ ImportPriority priorityChoice(const ParsedArguments& parsed, QString& problem) {
     const auto priority = choice(parsed, QStringLiteral("--priority"),
                                  {QStringLiteral("qsl"), QStringLiteral("lotw")}, problem);
     return priority == 1 ? ImportPriority::Lotw : ImportPriority::LogQsl;
+}
+
+SummaryMode modeChoice(const ParsedArguments& parsed, QString& problem) {
+    const auto mode =
+        choice(parsed, QStringLiteral("--mode"),
+               {QStringLiteral("confirmed"), QStringLiteral("verified"), QStringLiteral("pending")},
+               problem);
+    return std::array{SummaryMode::AllConfirmed, SummaryMode::Verified,
+                      SummaryMode::ToVerify}[static_cast<std::size_t>(mode.value_or(0))];
 }
 
 QString optionValue(const ParsedArguments& parsed, const QString& name) {
@@ -140,6 +150,7 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
          {CommandKind::Import, {QStringLiteral("--source"), QStringLiteral("--priority")}}},
         {QStringLiteral("--summary"), {CommandKind::Summary, {QStringLiteral("--mode")}}},
         {QStringLiteral("--print-pdf"), {CommandKind::PrintPdf, {}}},
+        {QStringLiteral("--chart"), {CommandKind::Chart, {QStringLiteral("--mode")}}},
         {QStringLiteral("--lotw-sync"),
          {CommandKind::LotwSync,
           {QStringLiteral("--login"), QStringLiteral("--priority"), QStringLiteral("--since"),
@@ -185,12 +196,15 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
         readLotwSyncOptions(parsed, line.lotwSync, problem);
         break;
     case CommandKind::Summary:
-        if (const auto mode = choice(parsed, QStringLiteral("--mode"),
-                                     {QStringLiteral("confirmed"), QStringLiteral("verified"),
-                                      QStringLiteral("pending")},
-                                     problem))
-            line.summaryMode = std::array{SummaryMode::AllConfirmed, SummaryMode::Verified,
-                                          SummaryMode::ToVerify}[static_cast<std::size_t>(*mode)];
+        line.summaryMode = modeChoice(parsed, problem);
+        break;
+    case CommandKind::Chart:
+        line.chartPath = parsed.files.front();
+        line.summaryMode = modeChoice(parsed, problem);
+        if (!chartFileKind(line.chartPath))
+            problem = QStringLiteral("--chart: nieznany rodzaj pliku %1 (dozwolone: .png, .svg, "
+                                     ".pdf, .csv)")
+                          .arg(line.chartPath);
         break;
     case CommandKind::Restore:
         line.stationPath = parsed.files.front();
@@ -234,6 +248,8 @@ QString usageText() {
         "  zefirant --import PLIK.adi [--source log|lotw] [--priority qsl|lotw] PLIK_STACJI\n"
         "  zefirant --summary [--mode confirmed|verified|pending] PLIK_STACJI\n"
         "  zefirant --print-pdf WYDRUK.pdf PLIK_STACJI\n"
+        "  zefirant --chart WYKRES.png|.svg|.pdf|.csv [--mode confirmed|verified|pending]\n"
+        "           PLIK_STACJI\n"
         "  zefirant --lotw-sync [--login ZNAK] [--priority qsl|lotw] [--since rrrr-mm-dd]\n"
         "           [--password-file PLIK] [--timeout SEKUNDY] [--max-time SEKUNDY]\n"
         "           [--own-call ZNAK[,ZNAK...]] PLIK_STACJI\n"
@@ -264,6 +280,12 @@ QString helpText() {
                "               wszystkie potwierdzone (domyślnie), zweryfikowane albo do "
                "weryfikacji\n"
                "  --print-pdf  zapisuje obie strony wydruku zestawienia w jednym pliku PDF\n"
+               "  --chart      zapisuje wykres postępu: punkty dyplomu w czasie dla każdego\n"
+               "               pasma i razem, jako obraz PNG (1200 x 700), SVG, PDF albo jako\n"
+               "               dane CSV (data;80m;40m;20m;15m;10m;razem, UTF-8)\n"
+               "      --mode confirmed|verified|pending\n"
+               "               potwierdzone wg daty QSO (domyślnie), zweryfikowane wg daty\n"
+               "               weryfikacji albo czekające na weryfikację\n"
                "  --lotw-sync  pobiera z LoTW potwierdzenia QSL otrzymane od ostatniej\n"
                "               synchronizacji tego pliku i importuje je jak --import --source "
                "lotw\n"

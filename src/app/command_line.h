@@ -17,6 +17,7 @@ enum class CommandKind {
     Import,     // --import LOG.adi [--source ...] [--priority ...] STATION.csv
     Summary,    // --summary [--mode ...] STATION.csv
     PrintPdf,   // --print-pdf OUT.pdf STATION.csv
+    Chart,      // --chart OUT.png|OUT.svg|OUT.pdf|OUT.csv [--mode ...] STATION.csv
     LotwSync,   // --lotw-sync STATION.csv [--login ...] [--priority ...] [--since ...] ...
     History,    // --history STATION.csv
     Restore,    // --restore STATION.csv N
@@ -40,12 +41,13 @@ struct CommandLine {
     QString stationPath;
     QString adifPath;            // Import
     QString pdfPath;             // PrintPdf
+    QString chartPath;           // Chart
     ImportOptions importOptions; // Import; LotwSync: the priority
     bool sourceChosen = false;   // Import: --source was given
     int copyNumber = 0;          // Restore: as --history numbers the copies, 1 the newest
     LotwSyncOptions lotwSync;
-    SummaryMode summaryMode = SummaryMode::AllConfirmed;
-    QString problem; // WrongUsage: what was wrong, one line
+    SummaryMode summaryMode = SummaryMode::AllConfirmed; // Summary, Chart
+    QString problem;                                     // WrongUsage: what was wrong, one line
 };
 
 // Reads the arguments after the program's name. A first argument that is not

@@ -4,6 +4,8 @@
 #include "appearance/display_commands.h"
 #include "appearance/row_height_dialog.h"
 #include "appearance/width_correction_dialog.h"
+#include "chart/chart_command.h"
+#include "chart/progress_window.h"
 #include "editing/editing_commands.h"
 #include "editing/entry_dialog.h"
 #include "editing/submission_dialog.h"
@@ -32,9 +34,9 @@ Program::Program(Dialogs& dialogs, System& system, ProgramFiles files,
 // settings) while the others are already gone.
 Program::~Program() {
     QWidget* const windows[] = {
-        form1_.get(),  form20_.get(),   form2_.get(),     form5_.get(),
-        form7_.get(),  form4_.get(),    fPodmioty_.get(), fWysokoscWierszy_.get(),
-        fEmail_.get(), fKorekcja_.get()};
+        form1_.get(),  form20_.get(),    form2_.get(),     form5_.get(),
+        form7_.get(),  form4_.get(),     fPodmioty_.get(), fWysokoscWierszy_.get(),
+        fEmail_.get(), fKorekcja_.get(), progress_.get()};
     for (QWidget* window : windows)
         if (window != nullptr)
             window->hide();
@@ -78,6 +80,7 @@ void Program::wireCommands() {
          [this] { Zestawieniepodmiotyzweryfikowane1Click(context, *form1_, *form20_); }},
         {m.Zestawieniepodmiotydoweryfikacji1,
          [this] { Zestawieniepodmiotydoweryfikacji1Click(context, *form1_, *form20_); }},
+        {m.Wykrespostpu1, [this] { Wykrespostpu1Click(context, progress_, form20_->mode()); }},
         {m.Wydrukpodmiotw1, [this] { Wydrukpodmiotw1Click(context); }},
         {m.Importdanych1, [this] { Importdanych1Click(context, *form1_, *form7_); }},
         {m.Wyslij_dane, [this] { Wyslij_daneClick(context, *fEmail_); }},

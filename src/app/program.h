@@ -23,6 +23,7 @@ class TFPodmioty;
 class TFwysokosc_wierszy;
 class TFEmail;
 class TFkorekcja;
+class ProgressWindow;
 
 class Program {
 public:
@@ -49,6 +50,8 @@ public:
     TFwysokosc_wierszy& rowHeight() const { return *fWysokoscWierszy_; }
     TFEmail& submission() const { return *fEmail_; }
     TFkorekcja& widthCorrection() const { return *fKorekcja_; }
+    // The progress window, once the menu has opened it.
+    ProgressWindow* progress() const { return progress_.get(); }
 
 private:
     void wireCommands();
@@ -67,6 +70,7 @@ private:
     std::unique_ptr<TFwysokosc_wierszy> fWysokoscWierszy_;
     std::unique_ptr<TFEmail> fEmail_;
     std::unique_ptr<TFkorekcja> fKorekcja_;
+    std::unique_ptr<ProgressWindow> progress_;
 };
 
 } // namespace zef

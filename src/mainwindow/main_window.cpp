@@ -209,6 +209,9 @@ void TForm1::buildMenu() {
     Widok1->addSeparator();
     bez_deleted_1 = addCheckItem(Widok1, nullptr, QStringLiteral("bez_deleted_1"),
                                  QStringLiteral("Nie wyświetlaj podmiotów usuniętych"));
+    Widok1->addSeparator();
+    Wykrespostpu1 =
+        addItem(Widok1, QStringLiteral("Wykrespostpu1"), QStringLiteral("Wykres postępu"));
 
     Druk1 = addMenu(bar, QStringLiteral("Druk1"), QStringLiteral("Drukowanie"));
     Wydrukpodmiotw1 = addItem(Druk1, QStringLiteral("Wydrukpodmiotw1"),

@@ -137,6 +137,7 @@ public:
     QAction* Zestawieniepodmiotyzweryfikowane1 = nullptr;
     QAction* Zestawieniepodmiotydoweryfikacji1 = nullptr;
     QAction* bez_deleted_1 = nullptr;
+    QAction* Wykrespostpu1 = nullptr;
     QAction* Wydrukpodmiotw1 = nullptr;
     QAction* Wyslij_dane = nullptr;
     QAction* Weryfikacjadanych1 = nullptr;

@@ -14,45 +14,37 @@ bool countsInMode(const Row& row, int band, SummaryMode mode) {
     return false;
 }
 
-namespace {
-
-void addPoints(AwardPoints& points, const Row& row, int weight) {
-    for (int b = 0; b < kBands; ++b) {
-        if (hasVerification(row, b))
-            points.verified += weight;
-        else if (hasCall(row, b))
-            points.pending += weight;
-    }
+void forEachScoredRow(const AwardTables& tables,
+                      const std::function<void(const Row& row, int points)>& visit) {
+    for (int r = 1; r <= kEntityRows; ++r)
+        if (isOccupied(tables.entities[r]))
+            visit(tables.entities[r], kEntityPoints);
+    // Zone rows are counted without looking at the zone line.
+    for (int r = 1; r <= kZoneRows; ++r)
+        visit(tables.zones[r], kZonePoints);
 }
-
-} // namespace
 
 AwardPoints awardPoints(const AwardTables& tables) {
     AwardPoints points;
-    for (int r = 1; r <= kEntityRows; ++r)
-        if (isOccupied(tables.entities[r]))
-            addPoints(points, tables.entities[r], kEntityPoints);
-    for (int r = 1; r <= kZoneRows; ++r)
-        addPoints(points, tables.zones[r], kZonePoints);
+    forEachScoredRow(tables, [&](const Row& row, int weight) {
+        for (int b = 0; b < kBands; ++b) {
+            if (hasVerification(row, b))
+                points.verified += weight;
+            else if (hasCall(row, b))
+                points.pending += weight;
+        }
+    });
     return points;
 }
 
 SummaryCounts summaryCounts(const AwardTables& tables, SummaryMode mode) {
     SummaryCounts counts;
     counts.points = awardPoints(tables);
-    for (int r = 1; r <= kEntityRows; ++r) {
-        const Row& row = tables.entities[r];
-        if (!isOccupied(row))
-            continue;
+    forEachScoredRow(tables, [&](const Row& row, int weight) {
         for (int b = 0; b < kBands; ++b)
             if (countsInMode(row, b, mode))
-                ++counts.bands[b].entities;
-    }
-    // Zone rows are counted without looking at the zone line.
-    for (int r = 1; r <= kZoneRows; ++r)
-        for (int b = 0; b < kBands; ++b)
-            if (countsInMode(tables.zones[r], b, mode))
-                ++counts.bands[b].zones;
+                ++(weight == kZonePoints ? counts.bands[b].zones : counts.bands[b].entities);
+    });
     for (BandCounts& band : counts.bands) {
         band.zonePoints = band.zones * kZonePoints;
         band.total = band.zonePoints + band.entities;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace zef {
 
@@ -40,6 +41,12 @@ struct SummaryCounts {
 
 // True when band slot `band` of the row passes the test of `mode`.
 bool countsInMode(const Row& row, int band, SummaryMode mode);
+
+// Calls `visit` with every row the award scores and the points one of its
+// band slots is worth: entity rows with a reference line (1), all 40 zone
+// rows (15). Every count of points goes through here.
+void forEachScoredRow(const AwardTables& tables,
+                      const std::function<void(const Row& row, int points)>& visit);
 
 // Verified and pending points: 1 per entity slot, 15 per zone slot. Entity rows
 // without a reference line give nothing; all 40 zone rows are always counted.

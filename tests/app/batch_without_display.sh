@@ -42,6 +42,10 @@ grep -qx 'Suma punktów: 16' "$WORK/out" || fail "points"
 run --print-pdf "$WORK/zestawienie.pdf" "$WORK/stacja.csv" || fail "--print-pdf ended with $?"
 head -c 5 "$WORK/zestawienie.pdf" | grep -q '%PDF-' || fail "no PDF"
 
+# So does the progress chart, at its full size.
+run --chart "$WORK/wykres.png" "$WORK/stacja.csv" || fail "--chart ended with $?"
+file "$WORK/wykres.png" | grep -q 'PNG image data, 1200 x 700,' || fail "chart picture size"
+
 printf '<EOH>\r\n<CALL:5>SP1AA <QSO_DATE:8>20240101 <BAND:3>40M <DXCC:3>291 <CQZ:1>5 <QSL_RCVD:1>Y <EOR>\r\n' \
     >"$WORK/log.adi"
 run --import "$WORK/log.adi" "$WORK/stacja.csv" || fail "--import ended with $?"
