@@ -53,9 +53,13 @@ void AdifImporter::addLine(std::string_view line) {
         inHeader_ = !closesWithTag(line, "eoh");
         return;
     }
-    // Of an overlong record its start is kept: it tells whether it was confirmed.
-    overlong_ = overlong_ || record_.size() + line.size() > kRecordLimit;
-    appendLowered(record_, line.substr(0, kRecordLimit - std::min(kRecordLimit, record_.size())));
+    if (record_.size() + line.size() <= kRecordLimit) {
+        appendLowered(record_, line);
+    } else {
+        // Of an overlong record its start is kept: it tells whether it was confirmed.
+        overlong_ = true;
+        appendLowered(record_, line.substr(0, kRecordLimit - record_.size()));
+    }
     recordOpen_ = true;
     if (closesWithTag(line, "eor"))
         applyRecord();
@@ -87,7 +91,7 @@ void AdifImporter::applyRecord() {
     // marker) is read as a record too, but is none.
     if (tags_.call != std::string::npos || tags_.qsl || tags_.lotw)
         ++counts_.records;
-    if ((tags_.qsl || tags_.lotw) && !madeByOtherOwnCall()) {
+    if ((tags_.qsl || tags_.lotw) && (options_.ownCalls.empty() || !madeByOtherOwnCall())) {
         ++counts_.confirmed;
         qsoRead_ = false;
         // Entity and zone are placed independently of each other.
@@ -119,8 +123,6 @@ void AdifImporter::applyOverlongRecord() {
 }
 
 bool AdifImporter::madeByOtherOwnCall() {
-    if (options_.ownCalls.empty())
-        return false;
     const auto own = readOwnCall(record_);
     const bool other = !own || std::find(options_.ownCalls.begin(), options_.ownCalls.end(),
                                          *own) == options_.ownCalls.end();

@@ -87,6 +87,7 @@ public:
 private:
     void applyRecord();
     void applyOverlongRecord();
+    // The record was made under another own call than the options ask for.
     bool madeByOtherOwnCall();
     // Places the confirmed record in the row of `number` of one table and
     // tallies where it went.

@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -231,7 +232,10 @@ std::optional<std::string> readOwnCall(std::string_view text) {
 }
 
 bool storableCall(std::string_view call) {
-    return call.find(';') == std::string_view::npos && !holdsControlByte(call);
+    return std::none_of(call.begin(), call.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || c == ';';
+    });
 }
 
 std::optional<std::string> readQsoDate(std::string_view text, std::size_t tag) {
@@ -243,11 +247,11 @@ std::optional<std::string> readQsoDate(std::string_view text, std::size_t tag) {
     const auto date = valueAt(text, bracket + 1, 8);
     if (!date || !isAllDigits(*date))
         return std::nullopt;
-    std::string result;
-    result.reserve(10);
-    result.append(date->substr(0, 4)).append("-");
-    result.append(date->substr(4, 2)).append("-");
-    result.append(date->substr(6, 2));
+    // "yyyymmdd" -> "yyyy-mm-dd", built in place: this runs for every record.
+    std::string result(10, '-');
+    date->copy(result.data(), 4, 0);
+    date->copy(result.data() + 5, 2, 4);
+    date->copy(result.data() + 8, 2, 6);
     return result;
 }
 
