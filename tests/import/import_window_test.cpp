@@ -7,6 +7,7 @@
 #include "core/reference_files.h"
 #include "core/text.h"
 #include "import/import_fixture.h"
+#include "import/import_result_window.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/status_panels.h"
 #include "summary/summary_window.h"
@@ -148,6 +149,44 @@ TEST(ImportWindow, ARunFillsTheTablesAndBringsBothWindowsUpToDate) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(dialog.ProgressBar1->isHidden());
     EXPECT_EQ(dialog.ProgressBar1->value(), 0);
+}
+
+// A LoTW report started with the source "Log" would mark LoTW's
+// confirmations as paper cards: the dialog asks first. What the run did is
+// then shown in a window of its own.
+TEST(ImportWindow, ALotwReportFromLogIsAskedAboutAndTheResultShown) {
+    TestProgram app;
+    app.startWithNewStation();
+    const QString path = app.folder.path("lotw.adi");
+    Qso report = albania20Lotw();
+    report.qsl = "Y"; // a LoTW report says so of every LoTW confirmation
+    app.folder.writeBytes("lotw.adi", "ARRL Logbook of the World Status Report\n<eoh>\n" +
+                                          report.text() + "<eor>\n<APP_LoTW_EOF>\n");
+    const QString question =
+        QStringLiteral("Plik \"%1\" jest raportem LoTW.\nZaimportowany ze źródłem danych \"Log\" "
+                       "oznaczyłby wszystkie potwierdzenia LoTW jako karty QSL.\n\nZaimportować "
+                       "go jako dane z LoTW?\nTak - źródło LoTW, Nie - źródło Log, Anuluj - bez "
+                       "importu.")
+            .arg(path);
+
+    openImport(app, [&](TForm7& dialog) {
+        dialog.Edit1->setText(path);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::Cancel);
+        dialog.Button2Click();
+        EXPECT_EQ(test::slot(entityRow(app, "7"), test::k20)[0], "");
+        EXPECT_TRUE(dialog.RadioButton1->isChecked());
+
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::Yes);
+        app.dialogs.expectMessage(QStringLiteral("Komunikat"), kDone);
+        dialog.Button2Click();
+    });
+    EXPECT_EQ(test::slot(entityRow(app, "7"), test::k20)[2], "LoTW");
+    EXPECT_TRUE(importDialog(app).RadioButton2->isChecked());
+    const auto* result = app.main().findChild<ImportResultWindow*>(QStringLiteral("ImportResult"));
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_TRUE(result->text().contains(QStringLiteral("Sloty nowo wypełnione: 2, zmienione: 0.")))
+        << result->text().toStdString();
 }
 
 TEST(ImportWindow, RefusesAMissingFileNameAndChangesNothing) {
