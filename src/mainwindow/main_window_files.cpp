@@ -11,6 +11,7 @@
 #include "core/station_file.h"
 #include "core/station_history.h"
 #include "core/station_loader.h"
+#include "core/system_reason.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "mainwindow/reference_check.h"
@@ -239,9 +240,8 @@ void TForm1::Otwrz1Click() {
         const QString previous = station.path();
         station.setPath(*chosen);
         if (!fileExists(*chosen)) {
-            ctx_.dialogs.messageBox(QStringLiteral("Plik \"") + *chosen +
-                                        QStringLiteral("\" nie został znaleziony!"),
-                                    QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
+            ctx_.dialogs.messageBox(unreadableChoiceMessage(*chosen), QStringLiteral("Błąd"),
+                                    Buttons::Ok, Icon::Error);
             return;
         }
         // A file that could not be read never names the tables still shown:
