@@ -75,8 +75,9 @@ public:
 
     // Shared with the other windows
     void gridFill();
-    // Loads the file the station's path names; returns the callsign its header names.
-    std::string loadStationFile();
+    // Loads the file the station's path names; with `callsignFromHeader` the
+    // station's callsign becomes the one the file's header names, if any.
+    void loadStationFile(bool callsignFromHeader = false);
     // Save as the menu's "Zapisz" does; true when the file was written.
     bool save(bool confirm);
     void showStationPath();
@@ -166,6 +167,7 @@ private:
     void connectGrid();
     void setDataCommandsEnabled(bool enabled);
     void enableAfterOpenOrNew();
+    void enableSelectorForLoadedData();
     void applySettings(const Settings& settings);
     bool askToSaveUnsavedData();
     bool passReadOnlyQuestion(const QString& path, bool* saved);

@@ -81,24 +81,26 @@ void TForm1::showStationPath() {
     StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
 }
 
-std::string TForm1::loadStationFile() {
+void TForm1::loadStationFile(bool callsignFromHeader) {
     if (missingReferenceFile(ctx_, kEntityFileName))
-        return {};
+        return;
     const auto referenceLines = readReferenceLines(ctx_.files.deliveredFile(kEntityFileName));
     Station& station = ctx_.state.station;
     if (!fileExists(station.path())) {
         station.setFileSeen({});
-        return {};
+        return;
     }
     AskedLoadQuestions questions(ctx_.dialogs);
     LoadedStation loaded = loadStation(station.path(), &referenceLines, questions);
     station.setFileSeen(loaded.file);
     if (loaded.changedByAnswers)
         station.setUnsaved(true);
+    // Known before the grid shows the tables, so that it does not ask for it.
+    if (callsignFromHeader && !loaded.headerCallsign.empty())
+        station.setCallsign(loaded.headerCallsign);
     ComboBox1->setCurrentIndex(0);
     ctx_.state.selectedView = 0;
     station.changeTables([&loaded](AwardTables& tables) { tables = std::move(*loaded.tables); });
-    return loaded.headerCallsign;
 }
 
 // Another program (a scheduled batch import) may have changed the file since

@@ -87,9 +87,13 @@ bool TForm1::FormCreate() {
         item->setEnabled(true);
     StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
     Label1->setText(kSearchPrompt);
-    if (!stationDataLoaded(ctx_.state.station.tables()))
-        ComboBox1->setEnabled(false);
+    enableSelectorForLoadedData();
     return true;
+}
+
+// Without station data there is no band or zone to choose.
+void TForm1::enableSelectorForLoadedData() {
+    ComboBox1->setEnabled(stationDataLoaded(ctx_.state.station.tables()));
 }
 
 void TForm1::applySettings(const Settings& s) {
@@ -155,9 +159,9 @@ void TForm1::FormActivate() {
     if (fileExists(parameter)) {
         // The file's own header names its station; the file name only when it does not.
         station.setCallsign(callsignFromParameter(parameter));
-        if (const std::string fromHeader = loadStationFile(); !fromHeader.empty())
-            station.setCallsign(fromHeader);
+        loadStationFile(true);
     }
+    enableSelectorForLoadedData();
 }
 
 // Coming back from another program leaves the program's active window as

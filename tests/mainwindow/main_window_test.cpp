@@ -197,6 +197,28 @@ TEST(MainWindow, ParameterModeTakesTheCallsignFromTheHeaderOrTheNameAndKeepsPlik
     }
 }
 
+// Started with a parameter and no file of its own, the program had the
+// selector disabled by the start-up; the load at the first activation makes
+// it usable as after a normal start. A name that gives no callsign
+// ("SP5ABC.csv" loses all of it) does not ask when the header names one.
+TEST(MainWindow, ParameterModeLoadEnablesTheSelector) {
+    TestProgram app;
+    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Plik="});
+    AwardTables t;
+    const auto reference = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+    for (std::size_t i = 0; i < reference.size(); ++i)
+        t.entities[static_cast<int>(i) + 1][0] = reference[i];
+    app.folder.write(QStringLiteral("SP5ABC.csv"), stationFileLines(t, "SP5ABC", "d"));
+    ASSERT_TRUE(app.start(app.folder.path(QStringLiteral("SP5ABC.csv"))));
+    EXPECT_FALSE(app.main().ComboBox1->isEnabled());
+    app.main().FormActivate();
+    EXPECT_TRUE(stationDataLoaded(app.tables()));
+    EXPECT_TRUE(app.main().ComboBox1->isEnabled());
+    EXPECT_EQ(app.station().callsign(), "SP5ABC");
+    selectView(app.main(), 7);
+    EXPECT_EQ(app.main().windowTitle(), QStringLiteral("Aktualizacja stref - pasmo 20M"));
+}
+
 // The search hint is never cut unseen: beside the longest view name it shows
 // whole at the window's usual width; at the narrowest, what is cut of it or
 // of the view name shows whole as a tooltip.
