@@ -20,6 +20,7 @@ class QAction;
 
 namespace zef {
 
+class FileError;
 class GridWidget;
 class StatusPanels;
 class TForm3;
@@ -170,6 +171,10 @@ private:
     void enableSelectorForLoadedData();
     void applySettings(const Settings& settings);
     bool askToSaveUnsavedData();
+    // The closing's question about unsaved data: false when the window stays.
+    bool mayLeaveStationData();
+    // Asked when the settings could not be written: true to end all the same.
+    bool endWithoutSettings(const FileError& failure);
     bool passReadOnlyQuestion(const QString& path, bool* saved);
     bool writeStationFile(bool confirm);
     bool saveAs(const QString& proposedName);

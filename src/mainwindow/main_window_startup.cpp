@@ -193,9 +193,23 @@ void TForm1::Koniec1Click() {
     close();
 }
 
+// The settings are written first, as always. Should that fail, the station
+// data are asked about first and then whether to end without the settings:
+// a settings file that can never be written must not keep the program open.
 bool TForm1::FormCloseQuery() {
-    writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
-                  recipientForSettings(settingsFile()));
+    std::optional<FileError> settingsFailure;
+    try {
+        writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
+                      recipientForSettings(settingsFile()));
+    } catch (const FileError& error) {
+        settingsFailure = error;
+    }
+    if (!mayLeaveStationData())
+        return false;
+    return !settingsFailure || endWithoutSettings(*settingsFailure);
+}
+
+bool TForm1::mayLeaveStationData() {
     if (!ctx_.state.station.unsaved())
         return true;
     switch (ctx_.dialogs.messageBox(QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
@@ -212,8 +226,17 @@ bool TForm1::FormCloseQuery() {
     }
 }
 
+bool TForm1::endWithoutSettings(const FileError& failure) {
+    QString text = failure.text();
+    if (!failure.reason().isEmpty())
+        text += u'\n' + failure.reason();
+    text += QStringLiteral("\n\nZakończyć program bez zapisania ustawień?");
+    return ctx_.dialogs.messageBox(text, QStringLiteral("Ostrzeżenie"), Buttons::YesNo,
+                                   Icon::Warning, true) == Answer::Yes;
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
-    event->ignore(); // stays so when the settings cannot be written
+    event->ignore(); // stays so when the closing is refused
     if (runCommand(ctx_.dialogs, [this] { return FormCloseQuery(); })) {
         event->accept();
         emit closed();

@@ -3,7 +3,6 @@
 #include "mainwindow/main_window.h"
 
 #include "core/file_attributes.h"
-#include "core/file_error.h"
 #include "core/profile_file.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
@@ -15,11 +14,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QToolTip>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zef {
 namespace {
@@ -123,17 +126,45 @@ TEST(MainWindow, CloseStaysOpenWhenTheWantedSaveDidNotHappen) {
     EXPECT_FALSE(app.main().FormCloseQuery());
 }
 
-TEST(MainWindow, ReadOnlySettingsFileKeepsTheWindowOpen) {
-    TestProgram app;
-    ASSERT_TRUE(app.start());
-    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]"});
-    setReadOnly(app.folder.path(QStringLiteral("zefirant.ini")));
-    try {
-        app.main().FormCloseQuery();
-        FAIL() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Unable to write to ") +
-                                app.folder.path(QStringLiteral("zefirant.ini")));
+// A settings file that can never be written must not keep the program open:
+// the station data are asked about first, then whether to end without the
+// settings, the reason on a line of its own.
+TEST(MainWindow, UnwritableSettingsAskWhetherToEndWithoutThem) {
+    const auto readOnly = [](const QString& ini) {
+        QFile(ini).open(QIODevice::WriteOnly);
+        setReadOnly(ini);
+    };
+    const auto folder = [](const QString& ini) { QDir().mkdir(ini); };
+    const auto pipe = [](const QString& ini) {
+        ::mkfifo(QFile::encodeName(ini).constData(), 0600);
+    };
+    const auto device = [](const QString& ini) { QFile::link(QStringLiteral("/dev/null"), ini); };
+    const std::pair<std::function<void(const QString&)>, QString> cases[] = {
+        {readOnly, QStringLiteral("plik jest tylko do odczytu")},
+        {folder, QStringLiteral("to jest folder, a nie plik")},
+        {pipe, QStringLiteral("to nie jest zwykły plik")},
+        {device, QStringLiteral("to nie jest zwykły plik")},
+    };
+    for (const auto& [make, reason] : cases) {
+        SCOPED_TRACE(reason.toStdString());
+        TestProgram app;
+        app.startWithNewStation();
+        const QString ini = app.folder.path(QStringLiteral("zefirant.ini"));
+        make(ini);
+        const QString question = QStringLiteral("Unable to write to ") + ini + u'\n' + reason +
+                                 QStringLiteral("\n\nZakończyć program bez zapisania ustawień?");
+        app.station().setUnsaved(true);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                                  QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
+                                  Answer::No);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::No);
+        EXPECT_FALSE(app.main().FormCloseQuery());
+        EXPECT_TRUE(app.station().unsaved());
+        app.station().setUnsaved(false);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::Yes);
+        EXPECT_TRUE(app.main().FormCloseQuery());
+        ASSERT_TRUE(app.dialogs.allAnswered());
+        EXPECT_TRUE(app.dialogs.messages.back().defaultNo);
     }
 }
 
