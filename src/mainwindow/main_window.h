@@ -195,6 +195,9 @@ private:
     std::optional<QString> parameter_;
     bool activatedOnce_ = false;
     bool leftForAnotherProgram_ = false;
+    // The current row was chosen while the window was not active (by a
+    // modal dialog or a click): the coming activation keeps it.
+    bool rowChosenWhileAway_ = false;
     std::unique_ptr<TForm3> search_;
 };
 

@@ -147,7 +147,12 @@ void TForm1::loadAtStartUp() {
 
 void TForm1::FormActivate() {
     StringGrid1->setFocus();
-    StringGrid1->selectCell(1, 1);
+    // A window manager activates the window before it hands on the click
+    // that asked for it, which acts on the row under the pointer: row 1
+    // would first scroll that row away.
+    const bool clicked = ctx_.system.mouseButtonHeld();
+    if (!std::exchange(rowChosenWhileAway_, false) && !clicked)
+        StringGrid1->selectCell(1, 1);
     // The parameter is loaded at the first activation only: later ones would
     // reload it from disk and throw away unsaved changes.
     if (!parameter_ || activatedOnce_)
@@ -172,6 +177,10 @@ void TForm1::changeEvent(QEvent* event) {
         return;
     if (!isActiveWindow()) {
         leftForAnotherProgram_ = QApplication::activeWindow() == nullptr;
+        // The window cannot be used while a modal dialog runs: the row that
+        // dialog leaves current (the data entry's edited row) is the one to
+        // go on with.
+        rowChosenWhileAway_ = QApplication::activeModalWidget() != nullptr;
         return;
     }
     if (std::exchange(leftForAnotherProgram_, false))

@@ -7,6 +7,7 @@
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
+#include "editing/entry_dialog.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
 #include "summary/summary_window.h"
@@ -18,7 +19,9 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <functional>
 #include <gtest/gtest.h>
@@ -311,6 +314,77 @@ TEST(MainWindow, ActivationFromAnotherOfTheProgramsWindowsOnly) {
     QApplication::setActiveWindow(&app.summary());
     QApplication::setActiveWindow(&m);
     EXPECT_EQ(m.grid().model().currentRow(), 1);
+}
+
+// The activation's "row 1" gives way to a row chosen while the window was
+// away: the one the data entry dialog leaves current, whichever way it
+// closes, and the one under a click that activates the window, which on a
+// bare X server is pressed before the activation arrives and under a window
+// manager just after it.
+TEST(MainWindow, ActivationKeepsTheEditedRowAndTheClickedOne) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.show();
+    app.summary().show();
+    QApplication::setActiveWindow(&m);
+    const int last = m.grid().model().lastRow();
+    ASSERT_GT(last, 2);
+    const std::function<void(TForm2&)> exits[] = {
+        [](TForm2& dialog) { dialog.Button2Click(); },
+        [](TForm2& dialog) {
+            dialog.MaskEdit2->setText(QStringLiteral("SP1AA"));
+            dialog.MaskEdit1->setText(QStringLiteral("2024-05-01"));
+            dialog.Button1Click();
+        },
+    };
+    for (const auto& leave : exits) {
+        m.StringGrid1MouseDown(Qt::LeftButton, last, 1);
+        m.StringGrid1->selectCell(last, 1);
+        app.dialogs.expectModal([&](QDialog& dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            leave(static_cast<TForm2&>(dialog));
+            QApplication::setActiveWindow(&m);
+            return dialog.result();
+        });
+        m.Edycja1->trigger();
+        EXPECT_EQ(m.grid().model().currentRow(), last);
+    }
+
+    // Among the 40 zones, scrolled to the last: moving to row 1 first would
+    // put another row under the pointer.
+    selectView(m, 5);
+    QAbstractItemView& view = *m.StringGrid1;
+    for (const bool pressFirst : {true, false}) {
+        m.StringGrid1->selectCell(kZoneRows, 1);
+        const int clicked = kZoneRows - 2;
+        const QPoint at = view.visualRect(view.model()->index(clicked - 1, 3)).center();
+        const auto mouse = [&](QEvent::Type type) {
+            QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view.viewport(), &event);
+        };
+        QApplication::setActiveWindow(&app.summary());
+        if (pressFirst) {
+            mouse(QEvent::MouseButtonPress);
+            mouse(QEvent::MouseButtonRelease);
+            QApplication::setActiveWindow(&m);
+        } else {
+            // The window manager holds the press back; the X server knows of it.
+            app.system.buttonHeld = true;
+            QApplication::setActiveWindow(&m);
+            mouse(QEvent::MouseButtonPress);
+            mouse(QEvent::MouseButtonRelease);
+            app.system.buttonHeld = false;
+        }
+        app.dialogs.expectModal([&](QDialog& dialog) {
+            EXPECT_EQ(static_cast<TForm2&>(dialog).Label3->text(), QString::number(clicked));
+            return 0;
+        });
+        mouse(QEvent::MouseButtonDblClick);
+        EXPECT_TRUE(app.dialogs.allAnswered()) << pressFirst;
+    }
 }
 
 } // namespace
