@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libjpeg-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xdotool x11-utils imagemagick poppler-utils
+    xvfb xdotool x11-utils openbox imagemagick poppler-utils
     clang libclang-rt-14-dev python3 openssl
     desktop-file-utils appstream dpkg-dev file
     qt6-charts-dev

@@ -4,6 +4,7 @@
 #include "app/batch_printout.h"
 #include "app/history_commands.h"
 #include "app/lotw_sync.h"
+#include "app/qt_messages.h"
 #include "core/text.h"
 #include "platform/qt_system.h"
 
@@ -53,6 +54,7 @@ int runBatchProcess(const char* programName, const CommandLine& command) {
     // at all, also where the environment names another one (a cron job
     // started from a desktop session).
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    silenceQtMessages();
     // Qt sees only the program's name, so no argument is taken for one of its own options.
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};

@@ -24,10 +24,34 @@ CommandLine wrongUsage(const QString& problem) {
     return line;
 }
 
-// Splits the arguments after a command into its options ("--name value" or
+// The commands that take files, with the options each allows.
+const std::map<QString, std::pair<CommandKind, QStringList>>& commandTable() {
+    static const std::map<QString, std::pair<CommandKind, QStringList>> table{
+        {QStringLiteral("--import"),
+         {CommandKind::Import, {QStringLiteral("--source"), QStringLiteral("--priority")}}},
+        {QStringLiteral("--summary"), {CommandKind::Summary, {QStringLiteral("--mode")}}},
+        {QStringLiteral("--print-pdf"), {CommandKind::PrintPdf, {}}},
+        {QStringLiteral("--chart"), {CommandKind::Chart, {QStringLiteral("--mode")}}},
+        {QStringLiteral("--lotw-sync"),
+         {CommandKind::LotwSync,
+          {QStringLiteral("--login"), QStringLiteral("--priority"), QStringLiteral("--since"),
+           QStringLiteral("--password-file"), QStringLiteral("--timeout"),
+           QStringLiteral("--max-time"), QStringLiteral("--own-call")}}},
+        {QStringLiteral("--history"), {CommandKind::History, {}}},
+        {QStringLiteral("--restore"), {CommandKind::Restore, {}}},
+    };
+    return table;
+}
+
+bool isCommand(const QString& name) {
+    return commandTable().count(name) > 0 || name == QStringLiteral("--help") ||
+           name == QStringLiteral("-h") || name == QStringLiteral("--version");
+}
+
+// Splits the arguments after `command` into its options ("--name value" or
 // "--name=value", each at most once) and its file names; a problem otherwise.
-std::optional<QString> splitArguments(const QStringList& arguments, const QStringList& allowed,
-                                      ParsedArguments& parsed) {
+std::optional<QString> splitArguments(const QString& command, const QStringList& arguments,
+                                      const QStringList& allowed, ParsedArguments& parsed) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(u'-')) {
@@ -38,6 +62,8 @@ std::optional<QString> splitArguments(const QStringList& arguments, const QStrin
         }
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals < 0 ? argument : argument.left(equals);
+        if (isCommand(name))
+            return QStringLiteral("nie można łączyć poleceń %1 i %2").arg(command, name);
         if (!allowed.contains(name))
             return QStringLiteral("nieznana opcja: %1").arg(name);
         if (parsed.options.count(name) > 0)
@@ -132,38 +158,21 @@ void readCopyNumber(const QString& text, int& number, QString& problem) {
                       .arg(text);
 }
 
-// "1 nazwę pliku", "2 nazwy plików", "5 nazw plików": the noun agrees with
-// the number as Polish wants it.
-QString fileNames(qsizetype count) {
-    const qsizetype lastTwo = count % 100;
-    const qsizetype last = count % 10;
+// What "oczekiwano" expects, in the genitive it governs: "1 nazwy pliku",
+// "2 nazw plików".
+QString expectedFileNames(qsizetype count) {
     if (count == 1)
-        return QStringLiteral("1 nazwę pliku");
-    if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        return QStringLiteral("%1 nazwy plików").arg(count);
+        return QStringLiteral("1 nazwy pliku");
     return QStringLiteral("%1 nazw plików").arg(count);
 }
 
 CommandLine parseCommand(const QString& command, const QStringList& arguments) {
-    static const std::map<QString, std::pair<CommandKind, QStringList>> commands{
-        {QStringLiteral("--import"),
-         {CommandKind::Import, {QStringLiteral("--source"), QStringLiteral("--priority")}}},
-        {QStringLiteral("--summary"), {CommandKind::Summary, {QStringLiteral("--mode")}}},
-        {QStringLiteral("--print-pdf"), {CommandKind::PrintPdf, {}}},
-        {QStringLiteral("--chart"), {CommandKind::Chart, {QStringLiteral("--mode")}}},
-        {QStringLiteral("--lotw-sync"),
-         {CommandKind::LotwSync,
-          {QStringLiteral("--login"), QStringLiteral("--priority"), QStringLiteral("--since"),
-           QStringLiteral("--password-file"), QStringLiteral("--timeout"),
-           QStringLiteral("--max-time"), QStringLiteral("--own-call")}}},
-        {QStringLiteral("--history"), {CommandKind::History, {}}},
-        {QStringLiteral("--restore"), {CommandKind::Restore, {}}},
-    };
+    const auto& commands = commandTable();
     const auto known = commands.find(command);
     if (known == commands.end())
         return wrongUsage(QStringLiteral("nieznana opcja: %1").arg(command));
     ParsedArguments parsed;
-    if (const auto problem = splitArguments(arguments, known->second.second, parsed))
+    if (const auto problem = splitArguments(command, arguments, known->second.second, parsed))
         return wrongUsage(*problem);
 
     CommandLine line;
@@ -177,7 +186,7 @@ CommandLine parseCommand(const QString& command, const QStringList& arguments) {
     if (parsed.files.size() != files)
         return wrongUsage(
             QStringLiteral("%1: oczekiwano %2, podano %3")
-                .arg(command, fileNames(files), QString::number(parsed.files.size())));
+                .arg(command, expectedFileNames(files), QString::number(parsed.files.size())));
     line.stationPath = parsed.files.back();
     QString problem;
     switch (line.kind) {

@@ -5,6 +5,7 @@
 #include "app/batch_program.h"
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/qt_messages.h"
 #include "core/text.h"
 #include "mainwindow/main_window.h"
 #include "platform/qt_dialogs.h"
@@ -12,6 +13,7 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
+#include <memory>
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -21,7 +23,12 @@ int main(int argc, char** argv) {
     if (command.kind != zef::CommandKind::Window)
         return zef::runBatchProcess(argv[0], command);
 
-    zef::Application app(argc, argv);
+    std::unique_ptr<zef::Application> application;
+    {
+        const zef::DisplayGuard guard;
+        application = std::make_unique<zef::Application>(argc, argv);
+    }
+    zef::Application& app = *application;
     if (!zef::codePageAvailable()) {
         QMessageBox::critical(nullptr, QStringLiteral("Błąd"),
                               QStringLiteral("Brak obsługi strony kodowej windows-1250 (ICU).\n"

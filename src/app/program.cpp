@@ -51,6 +51,7 @@ bool Program::start() {
         return false;
     form20_ = std::make_unique<TForm20>(context);
     form20_->FormCreate();
+    form20_->stayBeside(main);
     main.focusGrid();
     form2_ = std::make_unique<TForm2>(context, main);
     form5_ = std::make_unique<TForm5>(context);

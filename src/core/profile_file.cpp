@@ -125,18 +125,18 @@ void ProfileFile::writeBool(std::string_view section, std::string_view key, bool
 }
 
 namespace {
-QString unableToWrite(const QString& path) {
-    return QStringLiteral("Unable to write to %1").arg(path);
+FileError unableToWrite(const QString& path, const QString& reason) {
+    return FileError(QStringLiteral("Unable to write to %1").arg(path), reason);
 }
 } // namespace
 
 ProfileEdit::ProfileEdit(const ProfileFile& file) : path_(file.path()) {
     if (isReadOnly(path_))
-        throw FileError(unableToWrite(path_));
+        throw unableToWrite(path_, QStringLiteral("plik jest tylko do odczytu"));
     try {
         lines_ = readIfExists(path_);
-    } catch (const FileError&) {
-        throw FileError(unableToWrite(path_));
+    } catch (const FileError& error) {
+        throw unableToWrite(path_, error.reason());
     }
     sectionNames_.reserve(lines_.size());
     for (const auto& line : lines_) {
@@ -192,12 +192,12 @@ void ProfileEdit::writeBool(std::string_view section, std::string_view key, bool
 
 void ProfileEdit::commit() {
     if (breaksLine_)
-        throw FileError(unableToWrite(path_));
+        throw unableToWrite(path_, QStringLiteral("wartość zawiera znak końca wiersza"));
     try {
         // The file's other lines go back as they were read, whatever they hold.
         replaceFile(path_, joinLines(lines_));
-    } catch (const FileError&) {
-        throw FileError(unableToWrite(path_));
+    } catch (const FileError& error) {
+        throw unableToWrite(path_, error.reason());
     }
 }
 

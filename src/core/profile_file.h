@@ -26,8 +26,8 @@ public:
     int readInt(std::string_view section, std::string_view key, int defaultValue) const;
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
-    // Throws FileError "Unable to write to <path>" when the file is read-only
-    // or cannot be written.
+    // Throws FileError "Unable to write to <path>", with its reason, when the
+    // file is read-only or cannot be written.
     void writeString(std::string_view section, std::string_view key, std::string_view value) const;
     void writeInt(std::string_view section, std::string_view key, long long value) const;
     void writeBool(std::string_view section, std::string_view key, bool value) const;

@@ -1,5 +1,6 @@
 #include "core/system_reason.h"
 
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -34,6 +35,12 @@ QString systemReason(int error) {
 
 QString notRegularFileReason() {
     return QStringLiteral("to nie jest zwykły plik");
+}
+
+QString unreadableChoiceMessage(const QString& path) {
+    if (QFileInfo::exists(path))
+        return QStringLiteral("\"%1\" nie jest zwykłym plikiem!").arg(path);
+    return QStringLiteral("Plik \"%1\" nie został znaleziony!").arg(path);
 }
 
 } // namespace zef

@@ -13,4 +13,8 @@ QString systemReason(int error);
 // where the program reads or writes only regular files.
 QString notRegularFileReason();
 
+// Why a file chosen to be read is refused before reading: it is missing, or
+// it is a folder, a pipe or a device, which would never be read to its end.
+QString unreadableChoiceMessage(const QString& path);
+
 } // namespace zef

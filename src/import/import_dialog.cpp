@@ -1,6 +1,7 @@
 #include "import/import_dialog.h"
 
 #include "core/file_attributes.h"
+#include "core/system_reason.h"
 #include "import/adif_import.h"
 #include "import/adif_origin.h"
 #include "import/error_list.h"
@@ -169,8 +170,7 @@ bool TForm7::refuseRun() {
     if (name.isEmpty())
         refusal = QStringLiteral("Wybierz plik ADIF do importu!");
     else if (!fileExists(name))
-        refusal = QStringLiteral("Plik ") + u'"' + name + u'"' +
-                  QStringLiteral(" nie został znaleziony!");
+        refusal = unreadableChoiceMessage(name);
     if (refusal.isEmpty())
         return false;
     ctx_.dialogs.messageBox(refusal, QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);

@@ -20,6 +20,7 @@ class QAction;
 
 namespace zef {
 
+class FileError;
 class GridWidget;
 class StatusPanels;
 class TForm3;
@@ -75,8 +76,9 @@ public:
 
     // Shared with the other windows
     void gridFill();
-    // Loads the file the station's path names; returns the callsign its header names.
-    std::string loadStationFile();
+    // Loads the file the station's path names; with `callsignFromHeader` the
+    // station's callsign becomes the one the file's header names, if any.
+    void loadStationFile(bool callsignFromHeader = false);
     // Save as the menu's "Zapisz" does; true when the file was written.
     bool save(bool confirm);
     void showStationPath();
@@ -166,8 +168,13 @@ private:
     void connectGrid();
     void setDataCommandsEnabled(bool enabled);
     void enableAfterOpenOrNew();
+    void enableSelectorForLoadedData();
     void applySettings(const Settings& settings);
     bool askToSaveUnsavedData();
+    // The closing's question about unsaved data: false when the window stays.
+    bool mayLeaveStationData();
+    // Asked when the settings could not be written: true to end all the same.
+    bool endWithoutSettings(const FileError& failure);
     bool passReadOnlyQuestion(const QString& path, bool* saved);
     bool writeStationFile(bool confirm);
     bool saveAs(const QString& proposedName);
@@ -188,6 +195,9 @@ private:
     std::optional<QString> parameter_;
     bool activatedOnce_ = false;
     bool leftForAnotherProgram_ = false;
+    // The current row was chosen while the window was not active (by a
+    // modal dialog or a click): the coming activation keeps it.
+    bool rowChosenWhileAway_ = false;
     std::unique_ptr<TForm3> search_;
 };
 

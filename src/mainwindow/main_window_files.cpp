@@ -11,6 +11,7 @@
 #include "core/station_file.h"
 #include "core/station_history.h"
 #include "core/station_loader.h"
+#include "core/system_reason.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "mainwindow/reference_check.h"
@@ -80,24 +81,26 @@ void TForm1::showStationPath() {
     StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
 }
 
-std::string TForm1::loadStationFile() {
+void TForm1::loadStationFile(bool callsignFromHeader) {
     if (missingReferenceFile(ctx_, kEntityFileName))
-        return {};
+        return;
     const auto referenceLines = readReferenceLines(ctx_.files.deliveredFile(kEntityFileName));
     Station& station = ctx_.state.station;
     if (!fileExists(station.path())) {
         station.setFileSeen({});
-        return {};
+        return;
     }
     AskedLoadQuestions questions(ctx_.dialogs);
     LoadedStation loaded = loadStation(station.path(), &referenceLines, questions);
     station.setFileSeen(loaded.file);
     if (loaded.changedByAnswers)
         station.setUnsaved(true);
+    // Known before the grid shows the tables, so that it does not ask for it.
+    if (callsignFromHeader && !loaded.headerCallsign.empty())
+        station.setCallsign(loaded.headerCallsign);
     ComboBox1->setCurrentIndex(0);
     ctx_.state.selectedView = 0;
     station.changeTables([&loaded](AwardTables& tables) { tables = std::move(*loaded.tables); });
-    return loaded.headerCallsign;
 }
 
 // Another program (a scheduled batch import) may have changed the file since
@@ -239,9 +242,8 @@ void TForm1::Otwrz1Click() {
         const QString previous = station.path();
         station.setPath(*chosen);
         if (!fileExists(*chosen)) {
-            ctx_.dialogs.messageBox(QStringLiteral("Plik \"") + *chosen +
-                                        QStringLiteral("\" nie został znaleziony!"),
-                                    QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
+            ctx_.dialogs.messageBox(unreadableChoiceMessage(*chosen), QStringLiteral("Błąd"),
+                                    Buttons::Ok, Icon::Error);
             return;
         }
         // A file that could not be read never names the tables still shown:

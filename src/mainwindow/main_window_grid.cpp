@@ -153,6 +153,10 @@ void TForm1::showSortState() {
 }
 
 void TForm1::StringGrid1MouseDown(Qt::MouseButton, int row, int column) {
+    // A click that activates the window acts on the row under the pointer,
+    // whether the activation comes before the press or after it.
+    if (!isActiveWindow())
+        rowChosenWhileAway_ = true;
     if (grid_.mouseDown(column, row))
         showSortState();
     StringGrid1->refresh();

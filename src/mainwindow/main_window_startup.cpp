@@ -87,9 +87,13 @@ bool TForm1::FormCreate() {
         item->setEnabled(true);
     StatusBar2->setPanelText(0, displayedPath(ctx_.state.station.path()));
     Label1->setText(kSearchPrompt);
-    if (!stationDataLoaded(ctx_.state.station.tables()))
-        ComboBox1->setEnabled(false);
+    enableSelectorForLoadedData();
     return true;
+}
+
+// Without station data there is no band or zone to choose.
+void TForm1::enableSelectorForLoadedData() {
+    ComboBox1->setEnabled(stationDataLoaded(ctx_.state.station.tables()));
 }
 
 void TForm1::applySettings(const Settings& s) {
@@ -143,7 +147,12 @@ void TForm1::loadAtStartUp() {
 
 void TForm1::FormActivate() {
     StringGrid1->setFocus();
-    StringGrid1->selectCell(1, 1);
+    // A window manager activates the window before it hands on the click
+    // that asked for it, which acts on the row under the pointer: row 1
+    // would first scroll that row away.
+    const bool clicked = ctx_.system.mouseButtonHeld();
+    if (!std::exchange(rowChosenWhileAway_, false) && !clicked)
+        StringGrid1->selectCell(1, 1);
     // The parameter is loaded at the first activation only: later ones would
     // reload it from disk and throw away unsaved changes.
     if (!parameter_ || activatedOnce_)
@@ -155,9 +164,9 @@ void TForm1::FormActivate() {
     if (fileExists(parameter)) {
         // The file's own header names its station; the file name only when it does not.
         station.setCallsign(callsignFromParameter(parameter));
-        if (const std::string fromHeader = loadStationFile(); !fromHeader.empty())
-            station.setCallsign(fromHeader);
+        loadStationFile(true);
     }
+    enableSelectorForLoadedData();
 }
 
 // Coming back from another program leaves the program's active window as
@@ -168,6 +177,10 @@ void TForm1::changeEvent(QEvent* event) {
         return;
     if (!isActiveWindow()) {
         leftForAnotherProgram_ = QApplication::activeWindow() == nullptr;
+        // The window cannot be used while a modal dialog runs: the row that
+        // dialog leaves current (the data entry's edited row) is the one to
+        // go on with.
+        rowChosenWhileAway_ = QApplication::activeModalWidget() != nullptr;
         return;
     }
     if (std::exchange(leftForAnotherProgram_, false))
@@ -189,9 +202,23 @@ void TForm1::Koniec1Click() {
     close();
 }
 
+// The settings are written first, as always. Should that fail, the station
+// data are asked about first and then whether to end without the settings:
+// a settings file that can never be written must not keep the program open.
 bool TForm1::FormCloseQuery() {
-    writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
-                  recipientForSettings(settingsFile()));
+    std::optional<FileError> settingsFailure;
+    try {
+        writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
+                      recipientForSettings(settingsFile()));
+    } catch (const FileError& error) {
+        settingsFailure = error;
+    }
+    if (!mayLeaveStationData())
+        return false;
+    return !settingsFailure || endWithoutSettings(*settingsFailure);
+}
+
+bool TForm1::mayLeaveStationData() {
     if (!ctx_.state.station.unsaved())
         return true;
     switch (ctx_.dialogs.messageBox(QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
@@ -208,8 +235,17 @@ bool TForm1::FormCloseQuery() {
     }
 }
 
+bool TForm1::endWithoutSettings(const FileError& failure) {
+    QString text = failure.text();
+    if (!failure.reason().isEmpty())
+        text += u'\n' + failure.reason();
+    text += QStringLiteral("\n\nZakończyć program bez zapisania ustawień?");
+    return ctx_.dialogs.messageBox(text, QStringLiteral("Ostrzeżenie"), Buttons::YesNo,
+                                   Icon::Warning, true) == Answer::Yes;
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
-    event->ignore(); // stays so when the settings cannot be written
+    event->ignore(); // stays so when the closing is refused
     if (runCommand(ctx_.dialogs, [this] { return FormCloseQuery(); })) {
         event->accept();
         emit closed();

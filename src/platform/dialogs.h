@@ -32,8 +32,9 @@ public:
     virtual std::optional<QString> saveFile(const QString& filter, const QString& initialPath) = 0;
     virtual std::optional<QColor> chooseColour(const QColor& initial) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
-    // Lets the user set up `printer`; false when cancelled.
-    virtual bool print(QPrinter& printer) = 0;
+    // Lets the user set up `printer`; false when cancelled. Printing to a file
+    // proposes `proposedFile` until the user names another.
+    virtual bool print(QPrinter& printer, const QString& proposedFile) = 0;
     // Runs an own dialog modally and returns its result code.
     virtual int runModal(QDialog& dialog) = 0;
 };

@@ -10,6 +10,7 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <algorithm>
 
@@ -125,8 +126,13 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial) {
     return dialog.selectedFont();
 }
 
-bool QtDialogs::print(QPrinter& printer) {
+bool QtDialogs::print(QPrinter& printer, const QString& proposedFile) {
     QPrintDialog dialog(&printer, owner());
+    // Qt proposes a name of its own in the home folder, and naming an output
+    // file beforehand would choose the file over the user's printer; the
+    // dialog's file name field is set instead.
+    if (auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+        fileName->setText(proposedFile);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -21,7 +21,7 @@ public:
     std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
-    bool print(QPrinter& printer) override;
+    bool print(QPrinter& printer, const QString& proposedFile) override;
     int runModal(QDialog& dialog) override;
 };
 

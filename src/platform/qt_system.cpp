@@ -1,9 +1,14 @@
 #include "platform/qt_system.h"
 
+#include "platform/x11.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFont>
 #include <QLocale>
+#include <cstdint>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace zef {
 
@@ -36,6 +41,23 @@ void QtSystem::shellOpen(const QUrl& url) {
 
 void QtSystem::processEvents() {
     QCoreApplication::processEvents();
+}
+
+// The X server knows of a press a window manager holds back while it
+// activates the window; Qt learns of it only once the press is replayed.
+bool QtSystem::mouseButtonHeld() {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr)
+        return QGuiApplication::mouseButtons() != Qt::NoButton;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_pointer_reply_t* pointer =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    if (pointer == nullptr)
+        return false;
+    constexpr std::uint16_t kButtons = XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 | XCB_BUTTON_MASK_3;
+    const bool held = (pointer->mask & kButtons) != 0;
+    std::free(pointer);
+    return held;
 }
 
 } // namespace zef

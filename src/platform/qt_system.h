@@ -13,6 +13,7 @@ public:
     Version version() override;
     void shellOpen(const QUrl& url) override;
     void processEvents() override;
+    bool mouseButtonHeld() override;
 };
 
 } // namespace zef

@@ -29,6 +29,9 @@ public:
     // Hands a link to the desktop; failures are not reported.
     virtual void shellOpen(const QUrl& url) = 0;
     virtual void processEvents() = 0;
+    // A mouse button is held down now: a click is under way, which Qt may
+    // not have delivered yet.
+    virtual bool mouseButtonHeld() = 0;
 };
 
 } // namespace zef

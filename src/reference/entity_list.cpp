@@ -71,6 +71,17 @@ std::optional<std::size_t> findByNumberField(const std::vector<std::string>& lin
     return std::nullopt;
 }
 
+std::optional<std::size_t> findSameNumber(const std::vector<std::string>& lines,
+                                          std::string_view number) {
+    const auto wanted = parseInteger(trim(number));
+    if (!wanted)
+        return std::nullopt;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (parseInteger(trim(mid(lines[i], 1, 3))) == wanted)
+            return i;
+    return std::nullopt;
+}
+
 std::size_t listInsertionPlace(const std::vector<std::string>& lines, std::string_view prefix) {
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (prefixSortsAfter(linePrefix(lines[i]), prefix))
@@ -130,10 +141,17 @@ std::optional<SaveRefusal> refuseSave(const EntityEntry& entry, bool newEntity,
     if (entry.number.empty())
         return SaveRefusal{QStringLiteral("Należy podać numer ADIF dla nowego podmiotu!!"),
                            EntryField::Number, std::nullopt};
-    // Choosing a line after "Nowy podmiot" bypasses the test on leaving the field.
-    if (const auto same = findByNumberText(lines, entry.number))
-        return SaveRefusal{QStringLiteral("Podmiot o takim numerze już istnieje w bazie!"),
-                           EntryField::Number, same};
+    // Choosing a line after "Nowy podmiot" bypasses the test on leaving the
+    // field and brings the number with its blanks; a second entity of one
+    // number would never be reached by imports and edits.
+    if (const auto same = findSameNumber(lines, entry.number)) {
+        const EntityEntry holder = entryOfLine(lines[*same]);
+        return SaveRefusal{
+            QStringLiteral("Podmiot o numerze %1 już istnieje w bazie: %2 (%3)!\n"
+                           "Nowy podmiot nie został zapisany.")
+                .arg(toQt(trim(holder.number)), toQt(holder.name), toQt(holder.prefix)),
+            EntryField::Number, same};
+    }
     if (entityTableFull(tables) || lines.size() >= static_cast<std::size_t>(kEntityRows))
         return SaveRefusal{QStringLiteral("Baza podmiotów jest pełna (%1 podmiotów)!\n"
                                           "Nowego podmiotu nie można dodać.")

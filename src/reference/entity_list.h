@@ -57,6 +57,11 @@ std::optional<std::size_t> findByNumberText(const std::vector<std::string>& line
 std::optional<std::size_t> findByNumberField(const std::vector<std::string>& lines,
                                              std::string_view number);
 
+// The first line whose number is the same whole number as `number`
+// (" 12", "12" and "012" alike), as imports and edits find an entity.
+std::optional<std::size_t> findSameNumber(const std::vector<std::string>& lines,
+                                          std::string_view number);
+
 // Index before which a line with `prefix` belongs: the first line whose
 // trimmed prefix sorts after it, else the end of the list.
 std::size_t listInsertionPlace(const std::vector<std::string>& lines, std::string_view prefix);

@@ -8,6 +8,8 @@
 #include "summary/printout_layout.h"
 #include "summary/summary_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 
 namespace zef {
@@ -22,6 +24,15 @@ void selectSummaryMode(Context& context, TForm1& main, TForm20& summary, Summary
     main.Zestawieniewszystkiepodmioty1->setChecked(shown == SummaryMode::AllConfirmed);
     main.Zestawieniepodmiotyzweryfikowane1->setChecked(shown == SummaryMode::Verified);
     main.Zestawieniepodmiotydoweryfikacji1->setChecked(shown == SummaryMode::ToVerify);
+}
+
+// A printout to a file goes beside the station data file, named as it is
+// (SP5ABC.csv gives SP5ABC.pdf); a station not saved yet prints to the home folder.
+QString printoutFileProposal(const QString& stationPath) {
+    if (stationPath.isEmpty())
+        return QDir::home().filePath(QStringLiteral("Zefirant.pdf"));
+    const QFileInfo station(stationPath);
+    return station.dir().filePath(station.completeBaseName() + QStringLiteral(".pdf"));
 }
 
 } // namespace
@@ -50,7 +61,7 @@ void Wydrukpodmiotw1Click(Context& context) {
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Zefirant"));
-    if (!context.dialogs.print(printer))
+    if (!context.dialogs.print(printer, printoutFileProposal(state.station.path())))
         return;
     if (printer.pageLayout().orientation() == QPageLayout::Landscape) {
         context.dialogs.messageBox(QStringLiteral("Ustaw pionową orientację papieru w drukarce!"),

@@ -3,6 +3,7 @@
 #include "appearance/display_rules.h"
 #include "appearance/window_reach.h"
 #include "mainwindow/status_panels.h"
+#include "platform/window_frame.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -94,21 +95,55 @@ void TForm20::FormCreate() {
     showTexts(initialSummaryTexts());
     StringGrid1->clearSelection();
     StringGrid2->clearSelection();
+    // Placed before it is shown: a window manager takes a position given to a
+    // shown window for its client area, while the one stored is its frame's,
+    // and the window would creep at every start.
+    placeFromSettings();
     show();
-    const ProfileFile ini(ctx_.files.settingsFile(kSettingsFileName));
-    if (ini.exists()) {
-        Settings geometry;
-        storeGeometry(geometry);
-        readSummaryGeometry(ini, geometry);
-        move(boundedWindowPosition(geometry.summaryLeft),
-             boundedWindowPosition(geometry.summaryTop));
-        resize(geometry.summaryWidth, geometry.summaryHeight);
-        keepWithinReach(*this);
-    } else {
-        move(0, 0);
-    }
+    askForFrameWithoutButtons(*this);
     // Every counted cell shows its number from the start, 0 at a first start.
     summaryRefresh();
+}
+
+void TForm20::placeFromSettings() {
+    const ProfileFile ini(ctx_.files.settingsFile(kSettingsFileName));
+    if (!ini.exists()) {
+        move(0, 0);
+        return;
+    }
+    Settings geometry;
+    storeGeometry(geometry);
+    readSummaryGeometry(ini, geometry);
+    move(boundedWindowPosition(geometry.summaryLeft), boundedWindowPosition(geometry.summaryTop));
+    resize(geometry.summaryWidth, geometry.summaryHeight);
+    keepWithinReach(*this);
+}
+
+void TForm20::stayBeside(QWidget& mainWindow) {
+    mainWindow_ = &mainWindow;
+    mainWindow.installEventFilter(this);
+}
+
+// Iconified all the same by a window manager, the window comes back at
+// once beside the main window, or together with it when that is iconified.
+void TForm20::comeBack() {
+    if (!isMinimized() || (mainWindow_ != nullptr && mainWindow_->isMinimized()))
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+void TForm20::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Queued: the window manager finishes the iconifying first.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QMetaObject::invokeMethod(this, &TForm20::comeBack, Qt::QueuedConnection);
+}
+
+bool TForm20::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mainWindow_ &&
+        (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange))
+        comeBack();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm20::summaryRefresh() {

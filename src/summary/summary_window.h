@@ -7,6 +7,7 @@
 #include "platform/context.h"
 #include "summary/summary_counts.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QTableWidget;
@@ -27,6 +28,9 @@ public:
     SummaryMode mode() const { return mode_; }
     // Position and size as the settings file stores them.
     void storeGeometry(Settings& settings) const;
+    // The main window it stays beside: iconified anyway by a window manager,
+    // the summary comes back with it.
+    void stayBeside(QWidget& mainWindow);
 
     QTableWidget* StringGrid1 = nullptr;
     QTableWidget* StringGrid2 = nullptr;
@@ -34,15 +38,20 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The window stays while the program runs: no command would bring it back.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormResize();
     void showTexts(const SummaryTexts& texts);
+    void placeFromSettings();
+    void comeBack();
 
     Context& ctx_;
     SummaryMode mode_ = SummaryMode::AllConfirmed;
+    QPointer<QWidget> mainWindow_;
 };
 
 } // namespace zef

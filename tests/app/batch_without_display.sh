@@ -11,8 +11,9 @@ cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" "$WORK
 
 fail() { echo "FAIL: $*" >&2; cat "$WORK/out" "$WORK/err" >&2 2>/dev/null || true; exit 1; }
 
+# As from a scheduled job: not even XDG_RUNTIME_DIR, of which Qt would warn.
 run() {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$WORK/zefirant" "$@" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "$WORK/zefirant" "$@" \
         >"$WORK/out" 2>"$WORK/err"
 }
 
@@ -38,9 +39,12 @@ grep -qx '       80m          1         15          0         15' "$WORK/out" ||
 grep -qx '       20m          0          0          1          1' "$WORK/out" || fail "20m row"
 grep -qx 'Suma punktów: 16' "$WORK/out" || fail "points"
 
-# Painting the printout needs fonts, not a display.
+[ ! -s "$WORK/err" ] || fail "--summary wrote to standard error"
+
+# Painting the printout needs fonts, not a display, and Qt says nothing.
 run --print-pdf "$WORK/zestawienie.pdf" "$WORK/stacja.csv" || fail "--print-pdf ended with $?"
 head -c 5 "$WORK/zestawienie.pdf" | grep -q '%PDF-' || fail "no PDF"
+[ ! -s "$WORK/err" ] || fail "--print-pdf wrote to standard error"
 
 # So does the progress chart, at its full size.
 run --chart "$WORK/wykres.png" "$WORK/stacja.csv" || fail "--chart ended with $?"
@@ -55,4 +59,12 @@ grep -q ';SP1AA;2024-01-01;QSL;' "$WORK/stacja.csv" || fail "import not saved"
 run --summary || status=$?
 [ "${status:-0}" = 2 ] || fail "wrong usage ended with ${status:-0}"
 grep -q '^Użycie:' "$WORK/err" || fail "no usage text"
+# The windows need a display: without one the program says so in Polish,
+# names the batch commands, and ends with status 1 rather than Qt's abort.
+status=0
+run "$WORK/stacja.csv" || status=$?
+[ "$status" = 1 ] || fail "the window program without a display ended with $status"
+grep -q '^zefirant: brak ekranu' "$WORK/err" || fail "no Polish reason"
+grep -q 'zefirant --help' "$WORK/err" || fail "the batch commands are not named"
+! grep -qi 'qt\|plugin' "$WORK/err" || fail "Qt's own words"
 echo "batch commands ran without a display"

@@ -128,7 +128,7 @@ TEST(CommandLine, UsageHelpAndVersionReachTheirStreams) {
     EXPECT_EQ(fixture.run(args({"--import", "log.adi"})), 2);
     EXPECT_TRUE(fixture.out.empty());
     EXPECT_EQ(
-        fixture.err.rfind("zefirant: --import: oczekiwano 2 nazwy plików, podano 1\nUżycie:\n", 0),
+        fixture.err.rfind("zefirant: --import: oczekiwano 2 nazw plików, podano 1\nUżycie:\n", 0),
         0u)
         << fixture.err;
     EXPECT_NE(fixture.err.find("zefirant --summary [--mode confirmed|verified|pending] "
@@ -144,12 +144,17 @@ TEST(CommandLine, UsageHelpAndVersionReachTheirStreams) {
     EXPECT_EQ(fixture.out, "Zefirant Wersja 3.0.1\n"); // as the about window shows it
 }
 
-TEST(CommandLine, ShortHelpAndTheNumberOfFileNamesInPolish) {
+// "oczekiwano" governs the genitive; a second command is named as one.
+TEST(CommandLine, ShortHelpAndTheProblemsInPolish) {
     EXPECT_EQ(parseCommandLine({QStringLiteral("-h")}).kind, CommandKind::Help);
     const std::vector<std::pair<QStringList, QString>> cases{
-        {{QStringLiteral("--summary")}, QStringLiteral("oczekiwano 1 nazwę pliku, podano 0")},
+        {{QStringLiteral("--summary")}, QStringLiteral("oczekiwano 1 nazwy pliku, podano 0")},
         {{QStringLiteral("--import"), QStringLiteral("a")},
-         QStringLiteral("oczekiwano 2 nazwy plików, podano 1")},
+         QStringLiteral("oczekiwano 2 nazw plików, podano 1")},
+        {args({"--summary", "--import", "a.adi", "s.csv"}),
+         QStringLiteral("nie można łączyć poleceń --summary i --import")},
+        {args({"--print-pdf", "o.pdf", "s.csv", "--version"}),
+         QStringLiteral("nie można łączyć poleceń --print-pdf i --version")},
     };
     for (const auto& [arguments, problem] : cases)
         EXPECT_TRUE(parseCommandLine(arguments).problem.endsWith(problem))

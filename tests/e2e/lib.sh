@@ -30,8 +30,10 @@ for _ in $(seq 20); do
 done
 xdpyinfo >/dev/null 2>&1 || { echo "no X display could be started" >&2; exit 1; }
 
+WM_PID=""
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
     kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
@@ -76,16 +78,36 @@ wait_exit() {
     return 1
 }
 
-# Keys go to the window under the pointer: there is no window manager.
+# A window manager of its own (skips the scenario when none is installed),
+# running once it has taken the display.
+start_window_manager() {
+    command -v openbox >/dev/null || exit 77
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq "$GUARD_TENTHS"); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "no window manager"
+}
+
+# X and Y := where the window's own area starts on the screen, beneath any
+# frame a window manager drew around it.
+client_origin() {
+    X=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
+    Y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
+}
+
+# Keys go to the window under the pointer when there is no window manager.
 point_at() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    client_origin "$1"
     xdotool mousemove $((X + 30)) $((Y + 60))
 }
 
 # "Plik", then its last item "&Koniec"; the program must end. A busy
 # machine may open the menu late, so the steps are tried again.
 close_through_menu() {
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    client_origin "$1"
     for _ in 1 2 3; do
         xdotool mousemove $((X + 20)) $((Y + 10)) click 1
         sleep 1

@@ -203,12 +203,13 @@ TEST(ImportWindow, RefusesAMissingFileNameAndChangesNothing) {
         app.dialogs.expectMessage(QStringLiteral("Błąd"),
                                   QStringLiteral("Wybierz plik ADIF do importu!"));
         dialog.Button2Click();
-        // A folder is no file either.
-        for (const QString& name : {app.folder.path("brak.adi"), app.folder.dir()}) {
-            dialog.Edit1->setText(name);
-            app.dialogs.expectMessage(QStringLiteral("Błąd"),
-                                      QStringLiteral("Plik \"") + name +
-                                          QStringLiteral("\" nie został znaleziony!"));
+        // A folder is there, but it is no file to read.
+        const QString missing = app.folder.path("brak.adi");
+        for (const QString& refusal :
+             {QStringLiteral("Plik \"") + missing + QStringLiteral("\" nie został znaleziony!"),
+              u'"' + app.folder.dir() + QStringLiteral("\" nie jest zwykłym plikiem!")}) {
+            dialog.Edit1->setText(refusal.section(u'"', 1, 1));
+            app.dialogs.expectMessage(QStringLiteral("Błąd"), refusal);
             dialog.Button2Click();
         }
         dialog.Button3Click();

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zef {
 namespace {
@@ -214,17 +215,26 @@ TEST(FileCommands, AnsweringNoTwiceLeavesTheFlagAsItWas) {
     EXPECT_TRUE(app.main().ComboBox1->isEnabled());
 }
 
-TEST(FileCommands, OpenOfAMissingFileKeepsTheChosenPath) {
+// A pipe or a device is there, but no file to open: it is named for what it is.
+TEST(FileCommands, OpenOfAMissingOrIrregularFileKeepsTheChosenPath) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    const QString path = app.folder.path(QStringLiteral("nie-ma.csv"));
-    app.dialogs.expectOpen(path);
-    app.dialogs.expectMessage(QStringLiteral("Błąd"),
-                              QStringLiteral("Plik \"") + path +
-                                  QStringLiteral("\" nie został znaleziony!"));
-    app.main().Otwrz1Click();
-    EXPECT_EQ(app.station().path(), path);
-    EXPECT_FALSE(stationDataLoaded(app.tables()));
+    const QString missing = app.folder.path(QStringLiteral("nie-ma.csv"));
+    const QString pipe = app.folder.path(QStringLiteral("potok.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const std::pair<QString, QString> cases[] = {
+        {missing,
+         QStringLiteral("Plik \"") + missing + QStringLiteral("\" nie został znaleziony!")},
+        {pipe, u'"' + pipe + QStringLiteral("\" nie jest zwykłym plikiem!")},
+        {QStringLiteral("/dev/null"), QStringLiteral("\"/dev/null\" nie jest zwykłym plikiem!")},
+    };
+    for (const auto& [path, message] : cases) {
+        app.dialogs.expectOpen(path);
+        app.dialogs.expectMessage(QStringLiteral("Błąd"), message);
+        app.main().Otwrz1Click();
+        EXPECT_EQ(app.station().path(), path);
+        EXPECT_FALSE(stationDataLoaded(app.tables()));
+    }
 }
 
 // A file that cannot be read must not take the name of the tables still

@@ -3,11 +3,11 @@
 #include "mainwindow/main_window.h"
 
 #include "core/file_attributes.h"
-#include "core/file_error.h"
 #include "core/profile_file.h"
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
+#include "editing/entry_dialog.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/status_panels.h"
 #include "summary/summary_window.h"
@@ -15,11 +15,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolTip>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zef {
 namespace {
@@ -123,17 +129,45 @@ TEST(MainWindow, CloseStaysOpenWhenTheWantedSaveDidNotHappen) {
     EXPECT_FALSE(app.main().FormCloseQuery());
 }
 
-TEST(MainWindow, ReadOnlySettingsFileKeepsTheWindowOpen) {
-    TestProgram app;
-    ASSERT_TRUE(app.start());
-    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]"});
-    setReadOnly(app.folder.path(QStringLiteral("zefirant.ini")));
-    try {
-        app.main().FormCloseQuery();
-        FAIL() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Unable to write to ") +
-                                app.folder.path(QStringLiteral("zefirant.ini")));
+// A settings file that can never be written must not keep the program open:
+// the station data are asked about first, then whether to end without the
+// settings, the reason on a line of its own.
+TEST(MainWindow, UnwritableSettingsAskWhetherToEndWithoutThem) {
+    const auto readOnly = [](const QString& ini) {
+        QFile(ini).open(QIODevice::WriteOnly);
+        setReadOnly(ini);
+    };
+    const auto folder = [](const QString& ini) { QDir().mkdir(ini); };
+    const auto pipe = [](const QString& ini) {
+        ::mkfifo(QFile::encodeName(ini).constData(), 0600);
+    };
+    const auto device = [](const QString& ini) { QFile::link(QStringLiteral("/dev/null"), ini); };
+    const std::pair<std::function<void(const QString&)>, QString> cases[] = {
+        {readOnly, QStringLiteral("plik jest tylko do odczytu")},
+        {folder, QStringLiteral("to jest folder, a nie plik")},
+        {pipe, QStringLiteral("to nie jest zwykły plik")},
+        {device, QStringLiteral("to nie jest zwykły plik")},
+    };
+    for (const auto& [make, reason] : cases) {
+        SCOPED_TRACE(reason.toStdString());
+        TestProgram app;
+        app.startWithNewStation();
+        const QString ini = app.folder.path(QStringLiteral("zefirant.ini"));
+        make(ini);
+        const QString question = QStringLiteral("Unable to write to ") + ini + u'\n' + reason +
+                                 QStringLiteral("\n\nZakończyć program bez zapisania ustawień?");
+        app.station().setUnsaved(true);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
+                                  QStringLiteral("Dane nie zostały zapisane!\nZapisać?"),
+                                  Answer::No);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::No);
+        EXPECT_FALSE(app.main().FormCloseQuery());
+        EXPECT_TRUE(app.station().unsaved());
+        app.station().setUnsaved(false);
+        app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), question, Answer::Yes);
+        EXPECT_TRUE(app.main().FormCloseQuery());
+        ASSERT_TRUE(app.dialogs.allAnswered());
+        EXPECT_TRUE(app.dialogs.messages.back().defaultNo);
     }
 }
 
@@ -197,6 +231,28 @@ TEST(MainWindow, ParameterModeTakesTheCallsignFromTheHeaderOrTheNameAndKeepsPlik
     }
 }
 
+// Started with a parameter and no file of its own, the program had the
+// selector disabled by the start-up; the load at the first activation makes
+// it usable as after a normal start. A name that gives no callsign
+// ("SP5ABC.csv" loses all of it) does not ask when the header names one.
+TEST(MainWindow, ParameterModeLoadEnablesTheSelector) {
+    TestProgram app;
+    app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Plik="});
+    AwardTables t;
+    const auto reference = readReferenceLines(app.folder.path(QStringLiteral("dxcc_adif.mtb")));
+    for (std::size_t i = 0; i < reference.size(); ++i)
+        t.entities[static_cast<int>(i) + 1][0] = reference[i];
+    app.folder.write(QStringLiteral("SP5ABC.csv"), stationFileLines(t, "SP5ABC", "d"));
+    ASSERT_TRUE(app.start(app.folder.path(QStringLiteral("SP5ABC.csv"))));
+    EXPECT_FALSE(app.main().ComboBox1->isEnabled());
+    app.main().FormActivate();
+    EXPECT_TRUE(stationDataLoaded(app.tables()));
+    EXPECT_TRUE(app.main().ComboBox1->isEnabled());
+    EXPECT_EQ(app.station().callsign(), "SP5ABC");
+    selectView(app.main(), 7);
+    EXPECT_EQ(app.main().windowTitle(), QStringLiteral("Aktualizacja stref - pasmo 20M"));
+}
+
 // The search hint is never cut unseen: beside the longest view name it shows
 // whole at the window's usual width; at the narrowest, what is cut of it or
 // of the view name shows whole as a tooltip.
@@ -258,6 +314,77 @@ TEST(MainWindow, ActivationFromAnotherOfTheProgramsWindowsOnly) {
     QApplication::setActiveWindow(&app.summary());
     QApplication::setActiveWindow(&m);
     EXPECT_EQ(m.grid().model().currentRow(), 1);
+}
+
+// The activation's "row 1" gives way to a row chosen while the window was
+// away: the one the data entry dialog leaves current, whichever way it
+// closes, and the one under a click that activates the window, which on a
+// bare X server is pressed before the activation arrives and under a window
+// manager just after it.
+TEST(MainWindow, ActivationKeepsTheEditedRowAndTheClickedOne) {
+    TestProgram app;
+    app.startWithNewStation();
+    TForm1& m = app.main();
+    m.show();
+    app.summary().show();
+    QApplication::setActiveWindow(&m);
+    const int last = m.grid().model().lastRow();
+    ASSERT_GT(last, 2);
+    const std::function<void(TForm2&)> exits[] = {
+        [](TForm2& dialog) { dialog.Button2Click(); },
+        [](TForm2& dialog) {
+            dialog.MaskEdit2->setText(QStringLiteral("SP1AA"));
+            dialog.MaskEdit1->setText(QStringLiteral("2024-05-01"));
+            dialog.Button1Click();
+        },
+    };
+    for (const auto& leave : exits) {
+        m.StringGrid1MouseDown(Qt::LeftButton, last, 1);
+        m.StringGrid1->selectCell(last, 1);
+        app.dialogs.expectModal([&](QDialog& dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            leave(static_cast<TForm2&>(dialog));
+            QApplication::setActiveWindow(&m);
+            return dialog.result();
+        });
+        m.Edycja1->trigger();
+        EXPECT_EQ(m.grid().model().currentRow(), last);
+    }
+
+    // Among the 40 zones, scrolled to the last: moving to row 1 first would
+    // put another row under the pointer.
+    selectView(m, 5);
+    QAbstractItemView& view = *m.StringGrid1;
+    for (const bool pressFirst : {true, false}) {
+        m.StringGrid1->selectCell(kZoneRows, 1);
+        const int clicked = kZoneRows - 2;
+        const QPoint at = view.visualRect(view.model()->index(clicked - 1, 3)).center();
+        const auto mouse = [&](QEvent::Type type) {
+            QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view.viewport(), &event);
+        };
+        QApplication::setActiveWindow(&app.summary());
+        if (pressFirst) {
+            mouse(QEvent::MouseButtonPress);
+            mouse(QEvent::MouseButtonRelease);
+            QApplication::setActiveWindow(&m);
+        } else {
+            // The window manager holds the press back; the X server knows of it.
+            app.system.buttonHeld = true;
+            QApplication::setActiveWindow(&m);
+            mouse(QEvent::MouseButtonPress);
+            mouse(QEvent::MouseButtonRelease);
+            app.system.buttonHeld = false;
+        }
+        app.dialogs.expectModal([&](QDialog& dialog) {
+            EXPECT_EQ(static_cast<TForm2&>(dialog).Label3->text(), QString::number(clicked));
+            return 0;
+        });
+        mouse(QEvent::MouseButtonDblClick);
+        EXPECT_TRUE(app.dialogs.allAnswered()) << pressFirst;
+    }
 }
 
 } // namespace

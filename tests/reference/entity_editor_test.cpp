@@ -263,17 +263,28 @@ TEST_F(EntityEditor, RefusedSavesChangeNothing) {
     EXPECT_FALSE(dialog.Button4Click());
 
     // A listed number is refused on leaving the field, and again at the save,
-    // which choosing a line after "Nowy podmiot" would otherwise reach.
+    // which choosing a line after "Nowy podmiot" would otherwise reach, with
+    // the number's blanks ("  2") as the line has them.
     dialog.Button3Click();
     type(dialog.Edit1, QStringLiteral("2"));
     app.dialogs.expectMessage(kError, duplicate);
     dialog.Edit1Exit();
     EXPECT_EQ(dialog.ListBox1->currentRow(), 1);
     EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("2"));
+    for (const auto& [line, holder] :
+         {std::pair{0, QStringLiteral("246 już istnieje w bazie: "
+                                      "Military Order of Malta (1A0)")},
+          std::pair{1, QStringLiteral("2 już istnieje w bazie: "
+                                      "Abu Ail Is. (1B)")}}) {
+        choose(line);
+        EXPECT_TRUE(dialog.newEntityMode());
+        app.dialogs.expectMessage(kError, QStringLiteral("Podmiot o numerze ") + holder +
+                                              QStringLiteral("!\nNowy podmiot nie został "
+                                                             "zapisany."));
+        EXPECT_FALSE(dialog.Button4Click());
+        EXPECT_EQ(dialog.ListBox1->currentRow(), line);
+    }
     choose(0);
-    EXPECT_TRUE(dialog.newEntityMode());
-    app.dialogs.expectMessage(kError, duplicate);
-    EXPECT_FALSE(dialog.Button4Click());
 
     // A full table takes no new entity: nothing is pushed out.
     for (int r = 7; r <= kEntityRows; ++r)

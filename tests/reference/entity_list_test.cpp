@@ -106,14 +106,18 @@ TEST(EntityList, RefusalsInTheirOrder) {
     EXPECT_EQ(text(entry(" 12", "VP2E", " "), false, lines),
               QStringLiteral("Pole nazwy podmiotu nie może być puste!"));
 
-    // A new entity: the fields, the number, the duplicate (as text), the room.
+    // A new entity: the fields, the number, the duplicate (by its value,
+    // however a chosen line or the user wrote it), the room.
     EXPECT_EQ(text(entry("", "", ""), true, lines),
               QStringLiteral("Pole prefiksu nie może być puste!"));
     EXPECT_EQ(text(entry("", "K", "USA"), true, lines),
               QStringLiteral("Należy podać numer ADIF dla nowego podmiotu!!"));
-    EXPECT_EQ(text(entry("12", "K", "USA"), true, lines),
-              QStringLiteral("Podmiot o takim numerze już istnieje w bazie!"));
-    EXPECT_EQ(text(entry("012", "K", "USA"), true, lines), QString());
+    for (const char* number : {"12", " 12", "012"})
+        EXPECT_EQ(text(entry(number, "K", "USA"), true, lines),
+                  QStringLiteral("Podmiot o numerze 12 już istnieje w bazie: Anguilla (VP2E)!\n"
+                                 "Nowy podmiot nie został zapisany."))
+            << number;
+    EXPECT_EQ(text(entry("120", "K", "USA"), true, lines), QString());
     EXPECT_EQ(text(entry("999", "K", "USA"), true, Lines(500, lines[0])),
               QStringLiteral(
                   "Baza podmiotów jest pełna (500 podmiotów)!\nNowego podmiotu nie można dodać."));

@@ -6,6 +6,7 @@
 #include "mainwindow/main_window.h"
 #include "support/test_program.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -196,6 +197,25 @@ TEST(SummaryPrintout, NothingWithoutDataOrAfterTheDialogIsCancelled) {
     f.app.dialogs.expectPrint([](QPrinter&) { return false; });
     f.app.main().Wydrukpodmiotw1->trigger();
     EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
+}
+
+// Printing to a file proposes the station file's name beside it; a station
+// not saved yet, the home folder.
+TEST(SummaryPrintout, AFileProposedBesideTheStationFile) {
+    PrintFixture f;
+    const std::pair<QString, QString> cases[] = {
+        {QString(), QDir::home().filePath(QStringLiteral("Zefirant.pdf"))},
+        {f.app.folder.path(QStringLiteral("SP5ABC.v2.csv")),
+         f.app.folder.path(QStringLiteral("SP5ABC.v2.pdf"))},
+    };
+    for (const auto& [station, proposal] : cases) {
+        f.app.station().setPath(station);
+        f.app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
+                                  QStringLiteral("Podaj znak:"), std::nullopt);
+        f.app.dialogs.expectPrint([](QPrinter&) { return false; });
+        f.app.main().Wydrukpodmiotw1->trigger();
+        EXPECT_EQ(f.app.dialogs.lastPrintProposal, proposal);
+    }
 }
 
 TEST(SummaryPrintout, MissingEntityFileStopsAfterPageOne) {

@@ -8,6 +8,7 @@
 #include "summary/summary_window.h"
 #include "support/test_program.h"
 
+#include <QCoreApplication>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -57,6 +58,25 @@ TEST(StationNotifications, EveryChangeReachesTheWindowsThatShowIt) {
     // Nothing brings the summary window back, so the window manager cannot close it.
     app.summary().show();
     EXPECT_FALSE(app.summary().close());
+}
+
+// Iconified by a window manager all the same, the summary comes back at
+// once; iconified together with the main window, it comes back with it.
+TEST(StationNotifications, TheSummaryComesBackWithTheMainWindow) {
+    TestProgram app;
+    ASSERT_TRUE(app.start());
+    TForm20& summary = app.summary();
+    app.main().show();
+    summary.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(summary.isMinimized());
+
+    app.main().setWindowState(Qt::WindowMinimized);
+    summary.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(summary.isMinimized());
+    app.main().setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(summary.isMinimized());
 }
 
 } // namespace

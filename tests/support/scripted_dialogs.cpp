@@ -7,7 +7,7 @@ namespace zef::test {
 
 namespace {
 const char* kindName(int kind) {
-    static const char* names[] = {"message", "input box", "open dialog", "save dialog",
+    static const char* names[] = {"message",       "input box",   "open dialog",  "save dialog",
                                   "colour dialog", "font dialog", "print dialog", "modal dialog"};
     return names[kind];
 }
@@ -103,8 +103,7 @@ Answer ScriptedDialogs::messageBox(const QString& text, const QString& caption, 
     messages.push_back({caption, text, buttons, icon, defaultNo});
     if (unexpectedAnswer_) {
         const bool isNext = !expected_.empty() && expected_.front().kind == Kind::Message &&
-                            expected_.front().caption == caption &&
-                            expected_.front().text == text;
+                            expected_.front().caption == caption && expected_.front().text == text;
         if (!isNext)
             return buttons == Buttons::Ok ? Answer::Ok : *unexpectedAnswer_;
     }
@@ -127,14 +126,16 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString& caption, const Q
     return e->textAnswer;
 }
 
-std::optional<QString> ScriptedDialogs::openFile(const QString& filter, const QString& initialPath) {
+std::optional<QString> ScriptedDialogs::openFile(const QString& filter,
+                                                 const QString& initialPath) {
     lastFileFilter = filter;
     lastFileInitial = initialPath;
     auto e = next(Kind::Open, filter);
     return e ? e->textAnswer : std::nullopt;
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const QString& filter, const QString& initialPath) {
+std::optional<QString> ScriptedDialogs::saveFile(const QString& filter,
+                                                 const QString& initialPath) {
     lastFileFilter = filter;
     lastFileInitial = initialPath;
     auto e = next(Kind::Save, filter);
@@ -153,7 +154,8 @@ std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial) {
     return e ? e->font : std::nullopt;
 }
 
-bool ScriptedDialogs::print(QPrinter& printer) {
+bool ScriptedDialogs::print(QPrinter& printer, const QString& proposedFile) {
+    lastPrintProposal = proposedFile;
     auto e = next(Kind::Print, QStringLiteral("print"));
     return e && e->print(printer);
 }

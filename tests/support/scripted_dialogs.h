@@ -50,6 +50,7 @@ public:
     QString lastFileInitial;
     QColor lastColourInitial;
     QFont lastFontInitial;
+    QString lastPrintProposal;
 
     Answer messageBox(const QString& text, const QString& caption, Buttons buttons, Icon icon,
                       bool defaultNo = false) override;
@@ -59,7 +60,7 @@ public:
     std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override;
     std::optional<QColor> chooseColour(const QColor& initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
-    bool print(QPrinter& printer) override;
+    bool print(QPrinter& printer, const QString& proposedFile) override;
     int runModal(QDialog& dialog) override;
 
 private:

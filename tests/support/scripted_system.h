@@ -14,6 +14,8 @@ public:
     int captionPoints = 9;
     Version programVersion{3, 0, 1, 7};
     std::vector<QUrl> opened;
+    // A mouse button held down, as during a click that activates a window.
+    bool buttonHeld = false;
     // Runs where the program lets pending events through, e.g. during a long task.
     std::function<void()> onProcessEvents;
 
@@ -26,6 +28,7 @@ public:
         if (onProcessEvents)
             onProcessEvents();
     }
+    bool mouseButtonHeld() override { return buttonHeld; }
 };
 
 } // namespace zef::test
