@@ -18,14 +18,14 @@ QString shownTime(const QDateTime& when) {
 
 QString historyTable(const std::vector<HistoryEntry>& entries) {
     QString text =
-        QStringLiteral(" Nr  Kiedy                Zmiana                          Sloty  "
+        QStringLiteral(" Nr  Kiedy                Zmiana                                    Sloty  "
                        "Punkty po\n");
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const HistoryEntry& entry = entries[i];
         text += QStringLiteral("%1  %2  %3 %4 %5\n")
                     .arg(i + 1, 3)
                     .arg(shownTime(entry.when))
-                    .arg(entry.change.madeBy, -30)
+                    .arg(entry.change.madeBy, -40)
                     .arg(entry.change.slotsChanged, 6)
                     .arg(entry.change.pointsAfter, 10);
     }
