@@ -1,6 +1,7 @@
 #include "core/program_files.h"
 
 #include "core/file_error.h"
+#include "core/reference_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,22 +21,28 @@ QString sharedDirOf(const QString& programDir) {
 
 } // namespace
 
-ProgramFiles::ProgramFiles(QString sharedDir, QString configDir, QString dataDir)
-    : sharedDir_(std::move(sharedDir)), configDir_(std::move(configDir)),
+ProgramFiles::ProgramFiles(bool installed, QString sharedDir, QString configDir, QString dataDir)
+    : installed_(installed), sharedDir_(std::move(sharedDir)), configDir_(std::move(configDir)),
       dataDir_(std::move(dataDir)) {}
 
 ProgramFiles ProgramFiles::portable(const QString& programDir) {
-    return {programDir, programDir, programDir};
+    return {false, programDir, programDir, programDir};
 }
 
 ProgramFiles ProgramFiles::installed(const QString& sharedDir, const QString& configDir,
                                      const QString& dataDir) {
-    return {sharedDir, configDir, dataDir};
+    return {true, sharedDir, configDir, dataDir};
 }
 
-ProgramFiles ProgramFiles::choose(const QString& programDir, bool programDirWritable,
+// Never the folder's permissions: root may write to /usr/bin, and a user to
+// the ~/.local/bin he installed into, yet neither is a portable program.
+bool ProgramFiles::isPortableLayout(const QString& programDir) {
+    return QFileInfo::exists(programDir + kEntityFileName);
+}
+
+ProgramFiles ProgramFiles::choose(const QString& programDir, bool portableLayout,
                                   const QString& configHome, const QString& dataHome) {
-    if (programDirWritable)
+    if (portableLayout)
         return portable(programDir);
     return installed(sharedDirOf(programDir), configHome + u'/' + kFolderName,
                      dataHome + u'/' + kFolderName);
@@ -44,7 +51,7 @@ ProgramFiles ProgramFiles::choose(const QString& programDir, bool programDirWrit
 ProgramFiles ProgramFiles::ofRunningProgram() {
     const QString programDir = QCoreApplication::applicationDirPath() + u'/';
     const ProgramFiles files =
-        choose(programDir, QFileInfo(programDir).isWritable(),
+        choose(programDir, isPortableLayout(programDir),
                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     // A folder that cannot be made shows up as the first write's error, with its path.

@@ -1,8 +1,9 @@
 #pragma once
-// Where the program's own files are read and written. A program whose folder
-// it may write to (a build folder, an unpacked archive) keeps them all beside
-// the executable; an installed one reads what it delivers from its data
-// folder and keeps what it writes in the user's folders.
+// Where the program's own files are read and written. A program unpacked
+// with its delivered files beside it (a build folder, a portable archive)
+// keeps them all there; an installed one reads what it delivers from its
+// data folder and keeps what it writes in the user's folders, whoever runs
+// it and whatever the permissions of its folder.
 
 #include <QString>
 
@@ -16,15 +17,17 @@ public:
     // files the program writes in `dataDir`; each ends with "/".
     static ProgramFiles installed(const QString& sharedDir, const QString& configDir,
                                   const QString& dataDir);
-    // Portable when the folder of the executable is writable, otherwise
-    // installed below `configHome` and `dataHome`, the user's folders of
-    // that kind.
-    static ProgramFiles choose(const QString& programDir, bool programDirWritable,
+    // Whether `programDir` holds the delivered entity reference file, as
+    // only an unpacked portable program does.
+    static bool isPortableLayout(const QString& programDir);
+    // Portable for a portable layout, otherwise installed below `configHome`
+    // and `dataHome`, the user's folders of that kind.
+    static ProgramFiles choose(const QString& programDir, bool portableLayout,
                                const QString& configHome, const QString& dataHome);
     // The choice for the running program; the user's folders are made when needed.
     static ProgramFiles ofRunningProgram();
 
-    bool isInstalled() const { return dataDir_ != sharedDir_; }
+    bool isInstalled() const { return installed_; }
     // A delivered file (a reference file, the picture): the user's own copy
     // when there is one.
     QString deliveredFile(const QString& name) const;
@@ -37,8 +40,9 @@ public:
     QString editableFolder(const QString& name) const;
 
 private:
-    ProgramFiles(QString sharedDir, QString configDir, QString dataDir);
+    ProgramFiles(bool installed, QString sharedDir, QString configDir, QString dataDir);
 
+    bool installed_;
     QString sharedDir_;
     QString configDir_;
     QString dataDir_;

@@ -4,6 +4,7 @@
 #include "support/test_folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace zef {
@@ -13,7 +14,19 @@ using test::TestFolder;
 
 const QString kName = QStringLiteral("dxcc_adif.mtb");
 
-TEST(ProgramFiles, TheProgramFolderChoosesTheMode) {
+// Only the delivered reference file beside the executable makes it portable:
+// a folder its user may write to (root's /usr/bin, a user's ~/.local/bin) is
+// still an installation.
+TEST(ProgramFiles, TheDeliveredFileBesideTheExecutableMakesItPortable) {
+    TestFolder folder;
+    EXPECT_FALSE(ProgramFiles::isPortableLayout(folder.dir()));
+    folder.writeBytes(kName, "delivered");
+    QFile::setPermissions(folder.dir(), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_TRUE(ProgramFiles::isPortableLayout(folder.dir()));
+    QFile::setPermissions(folder.dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(ProgramFiles, TheModeDecidesEveryPath) {
     const QString bin = QStringLiteral("/opt/z/bin/");
     const ProgramFiles portable =
         ProgramFiles::choose(bin, true, QStringLiteral("/h/.config"), QStringLiteral("/h/.d"));
@@ -29,6 +42,14 @@ TEST(ProgramFiles, TheProgramFolderChoosesTheMode) {
     EXPECT_EQ(installed.deliveredFile(kName), QStringLiteral("/opt/z/share/zefirant/") + kName);
     EXPECT_EQ(installed.settingsFile(kName), QStringLiteral("/h/.config/zefirant/") + kName);
     EXPECT_EQ(installed.userFile(kName), QStringLiteral("/h/.d/zefirant/") + kName);
+
+    // Installed into ~/.local, the delivered files share the user's data folder.
+    const ProgramFiles local =
+        ProgramFiles::choose(QStringLiteral("/h/.local/bin/"), false, QStringLiteral("/h/.config"),
+                             QStringLiteral("/h/.local/share"));
+    EXPECT_TRUE(local.isInstalled());
+    EXPECT_EQ(local.deliveredFile(kName), QStringLiteral("/h/.local/share/zefirant/") + kName);
+    EXPECT_EQ(local.userFile(kName), QStringLiteral("/h/.local/share/zefirant/") + kName);
 }
 
 // The delivered file is read until the user has a copy; an existing copy is

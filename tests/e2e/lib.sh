@@ -11,6 +11,9 @@ PROGRAM_DIR="$WORK/program"
 mkdir -p "$PROGRAM_DIR"
 cp "$BINARY" "$PROGRAM_DIR/zefirant"
 ARTEFACTS="${E2E_ARTEFACTS:-$WORK}"
+# A program folder without its reference file counts as installed, and an
+# installed program writes into the user's folders: these, not the tester's.
+export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data"
 # Waits end on what they wait for; this many tenths of a second only guard
 # against a hang, since a busy machine may take long for anything.
 GUARD_TENTHS=600
