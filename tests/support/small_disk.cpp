@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <stdexcept>
 #include <string>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -57,9 +58,14 @@ void SmallDisk::fill(std::size_t keepBytes) const {
     while (::write(fd, block.data(), block.size()) > 0) {
     }
     const off_t size = ::lseek(fd, 0, SEEK_END);
-    ::ftruncate(fd,
-                size > static_cast<off_t>(keepBytes) ? size - static_cast<off_t>(keepBytes) : 0);
+    const off_t kept =
+        size > static_cast<off_t>(keepBytes) ? size - static_cast<off_t>(keepBytes) : 0;
+    const int truncated = ::ftruncate(fd, kept);
+    const int reason = errno;
     ::close(fd);
+    // Without the room asked for, a test would pass or fail for the wrong reason.
+    if (truncated != 0)
+        throw std::runtime_error("SmallDisk::fill: " + std::string(std::strerror(reason)));
 }
 
 } // namespace zef::test
