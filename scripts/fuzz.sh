@@ -19,6 +19,8 @@ seconds=$2
 shift 2
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 
+bash scripts/setup.sh clang libclang-rt-14-dev
+
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DZEFIRANT_FUZZ=ON -DZEFIRANT_BENCH=OFF -DZEFIRANT_WERROR=ON >/dev/null

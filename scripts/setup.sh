@@ -1,20 +1,47 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the program need.
+# Installs the Debian packages the build, the tests and the program need, and
+# those named as arguments (the sanitizer and fuzzing scripts add clang).
 # Idempotent: packages already present are not touched, and apt-get runs
 # only when something is missing.
+#
+#   scripts/setup.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config
-    qt6-base-dev libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    libjpeg-dev libxcb1-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 fonts-dejavu-core
-    xvfb xdotool x11-utils openbox imagemagick poppler-utils
-    clang libclang-rt-14-dev python3 openssl
-    desktop-file-utils appstream dpkg-dev file
+    build-essential
+    cmake
+    ninja-build
+    ccache
+    pkg-config
+    qt6-base-dev
+    libqt6printsupport6
+    qt6-qpa-plugins
+    qt6-translations-l10n
+    libgl-dev
+    libjpeg-dev
+    libxcb1-dev
+    libgtest-dev
+    libgmock-dev
+    libbenchmark-dev
+    fonts-liberation2
+    fonts-dejavu-core
+    xvfb
+    xdotool
+    x11-utils
+    openbox
+    imagemagick
+    poppler-utils
+    python3
+    openssl
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    file
+    lintian
     qt6-charts-dev
     libqt6opengl6-dev
     qt6-svg-dev
+    "$@"
 )
 
 missing=()

@@ -11,6 +11,7 @@
 # compiler's warnings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh clang libclang-rt-14-dev
 build="${BUILD_DIR:-build-sanitize}"
 reports="$PWD/$build/sanitizer-reports"
 rm -rf "$reports"
