@@ -10,7 +10,7 @@ namespace zef {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Zefirant"));
-    setDesktopFileName(QStringLiteral("zefirant"));
+    setDesktopFileName(QStringLiteral("pl.zefirant.Zefirant"));
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/zefirant-%1.png").arg(size));
