@@ -4,7 +4,9 @@
 # fresh home. Start, New with a callsign, "Zapisz jako" into the home, close:
 # the window closes normally, the settings land in the user's configuration
 # folder and nothing is written into the prefix. The batch commands work from
-# there too.
+# there too. Then an import from prefixes their runner may write to: the same
+# prefix run by root, who ignores its permissions, and one in the user's
+# ~/.local: the program writes into the user's folders, never the prefix.
 source "$(dirname "$0")/../e2e/lib.sh"
 BUILD_DIR="$3"
 
@@ -55,11 +57,23 @@ finish() {
 }
 trap finish EXIT
 
-program=("${as_user[@]}" env -i PATH="$PATH" HOME="$USER_HOME" DISPLAY="$DISPLAY"
-    XDG_RUNTIME_DIR="$WORK/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8 "${sanitizer_env[@]}"
-    "$PREFIX/bin/zefirant")
+# Sets `installed` to the command that runs the program of PREFIX with HOME,
+# as the user the runner names (if any).
+# usage: installed_program PREFIX HOME [RUNNER...]
+installed_program() {
+    local prefix=$1 home=$2
+    shift 2
+    installed=("$@" env -i PATH="$PATH" HOME="$home" DISPLAY="$DISPLAY"
+        XDG_RUNTIME_DIR="$WORK/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8 "${sanitizer_env[@]}"
+        "$prefix/bin/zefirant")
+}
+installed_program "$PREFIX" "$USER_HOME" "${as_user[@]}"
+program=("${installed[@]}")
 
-prefix_state() { find "$PREFIX" -printf '%p %s %T@ %m\n' | sort; }
+# Folders by mode only: a file added changes its folder's time.
+prefix_state() {
+    find "${1:-$PREFIX}" \( -type d -printf '%p %m\n' \) -o -printf '%p %s %T@ %m\n' | LC_ALL=C sort
+}
 prefix_state >"$WORK/prefix-before"
 
 (cd "$USER_HOME" && exec "${program[@]}" >"$WORK/program.log" 2>&1) &
@@ -104,6 +118,7 @@ close_through_menu "$main"
 
 settings="$USER_HOME/.config/zefirant/zefirant.ini"
 [ -f "$USER_HOME/stacja.csv" ] || fail "station data file not saved"
+cp "$USER_HOME/stacja.csv" "$WORK/new-station.csv"
 grep -q "^Plik=$USER_HOME/stacja.csv" "$settings" || fail "settings not in $settings"
 prefix_state | diff "$WORK/prefix-before" - || fail "the prefix changed"
 
@@ -122,4 +137,40 @@ grep -qx 'Suma punktów: 16' "$WORK/program.log" || fail "summary"
 "${program[@]}" --print-pdf "$USER_HOME/z.pdf" "$USER_HOME/stacja.csv" \
     >"$WORK/program.log" 2>&1 || fail "--print-pdf ended with $?"
 prefix_state | diff "$WORK/prefix-before" - || fail "the prefix changed"
+
+# An import by the program of PREFIX, run with HOME by the runner given: it
+# finds the delivered files and writes the error list into the user's data
+# folder. Nothing in the prefix changes or goes, and nothing new lands there
+# but in the user's data folder (which ~/.local/share is).
+# usage: import_leaves_prefix PREFIX HOME [RUNNER...]
+import_leaves_prefix() {
+    local prefix=$1 home=$2
+    local before changed added
+    before=$(prefix_state "$prefix")
+    cp "$WORK/new-station.csv" "$home/stacja.csv"
+    if [ $# -gt 2 ]; then
+        chown "$(id -u nobody):$(id -g nobody)" "$home/stacja.csv"
+    fi
+    installed_program "$@"
+    "${installed[@]}" --import "$WORK/log.adi" "$home/stacja.csv" >"$WORK/program.log" 2>&1 ||
+        fail "--import from $prefix ended with $?"
+    grep -q ';W1AAA;2024-01-01;QSL;' "$home/stacja.csv" || fail "import from $prefix not saved"
+    grep -q 'ZZ9ZZ' "$home/.local/share/zefirant/bledy_dxcc.txt" || fail "error list of $prefix"
+    changed=$(LC_ALL=C comm -23 <(echo "$before") <(prefix_state "$prefix"))
+    added=$(LC_ALL=C comm -13 <(echo "$before") <(prefix_state "$prefix") |
+        grep -v "^$home/.local/share/zefirant/" || true)
+    [ -z "$changed$added" ] || fail "$prefix changed: $changed$added"
+}
+
+if [ "$(id -u)" -eq 0 ]; then
+    mkdir "$WORK/root-home"
+    import_leaves_prefix "$PREFIX" "$WORK/root-home"
+fi
+local_home="$WORK/local-home"
+mkdir "$local_home"
+cmake --install "$BUILD_DIR" --prefix "$local_home/.local" >/dev/null
+if [ "$(id -u)" -eq 0 ]; then
+    chown -R "$(id -u nobody):$(id -g nobody)" "$local_home"
+fi
+import_leaves_prefix "$local_home/.local" "$local_home" "${as_user[@]}"
 echo "ok"
