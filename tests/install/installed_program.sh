@@ -148,7 +148,7 @@ import_leaves_prefix() {
     local before changed added
     before=$(prefix_state "$prefix")
     cp "$WORK/new-station.csv" "$home/stacja.csv"
-    if [ $# -gt 2 ]; then
+    if [ $# -gt 2 ]; then # the runner is nobody's
         chown "$(id -u nobody):$(id -g nobody)" "$home/stacja.csv"
     fi
     installed_program "$@"
