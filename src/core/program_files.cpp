@@ -1,6 +1,7 @@
 #include "core/program_files.h"
 
 #include "core/file_error.h"
+#include "core/file_io.h"
 #include "core/reference_files.h"
 
 #include <QCoreApplication>
@@ -62,19 +63,31 @@ ProgramFiles ProgramFiles::ofRunningProgram() {
     return files;
 }
 
+// Installed into the user's own data folder (a prefix of ~/.local), the
+// delivered files lie where the user's copies would, and installing again
+// would replace an edited entity list: the copies then have a folder of their own.
+QString ProgramFiles::ownCopiesDir() const {
+    return QDir(dataDir_) == QDir(sharedDir_) ? dataDir_ + QStringLiteral("edytowane/") : dataDir_;
+}
+
 QString ProgramFiles::deliveredFile(const QString& name) const {
-    const QString own = dataDir_ + name;
+    const QString own = ownCopiesDir() + name;
     return isInstalled() && QFileInfo::exists(own) ? own : sharedDir_ + name;
 }
 
 QString ProgramFiles::editableFolder(const QString& name) const {
-    const QString own = dataDir_ + name;
-    if (isInstalled() && !QFileInfo::exists(own)) {
+    if (!isInstalled())
+        return dataDir_;
+    const QString folder = ownCopiesDir();
+    const QString own = folder + name;
+    if (!QFileInfo::exists(own)) {
+        if (folder != dataDir_)
+            makeFolders(folder);
         QFile delivered(sharedDir_ + name);
         if (!delivered.copy(own))
             throw FileError::writing(own, delivered.errorString());
     }
-    return dataDir_;
+    return folder;
 }
 
 } // namespace zef

@@ -41,6 +41,7 @@ public:
 
 private:
     ProgramFiles(bool installed, QString sharedDir, QString configDir, QString dataDir);
+    QString ownCopiesDir() const;
 
     bool installed_;
     QString sharedDir_;

@@ -74,6 +74,23 @@ TEST(ProgramFiles, TheUsersOwnCopyIsMadeOnceAndThenRead) {
     EXPECT_EQ(folder.readBytes(QStringLiteral("data/") + kName), "edited");
 }
 
+// Installed into the user's own data folder (~/.local), an edited entity
+// list must not be the delivered file that installing again replaces.
+TEST(ProgramFiles, InstalledIntoTheUsersDataFolderTheCopyHasAFolderOfItsOwn) {
+    TestFolder folder;
+    const QString data = folder.path(QStringLiteral("share/zefirant/"));
+    QDir().mkpath(data);
+    folder.writeBytes(QStringLiteral("share/zefirant/") + kName, "delivered");
+    const ProgramFiles files = ProgramFiles::installed(data, folder.dir(), data);
+
+    const QString own = files.editableFolder(kName);
+    EXPECT_EQ(own, data + QStringLiteral("edytowane/"));
+    folder.writeBytes(QStringLiteral("share/zefirant/edytowane/") + kName, "edited");
+    folder.writeBytes(QStringLiteral("share/zefirant/") + kName, "installed again");
+    EXPECT_EQ(files.deliveredFile(kName), own + kName);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("share/zefirant/edytowane/") + kName), "edited");
+}
+
 TEST(ProgramFiles, ACopyThatCannotBeMadeNamesItsPath) {
     TestFolder folder;
     folder.writeBytes(kName, "delivered");
