@@ -1,11 +1,12 @@
 // "Zatwierdź" of the data entry dialog on a full station, without its
-// widgets: the store into grid row, tables and cache, the counters, their
-// panel texts and the summary refresh's counts and texts. The grid repaint
+// widgets: the store into the tables, the grid following the slot change
+// (its row, cache and counters), the panel texts and the summary refresh's
+// counts and texts. The grid repaint
 // is the widget's and is not part of this figure.
+#include "core/summary_counts.h"
 #include "editing/entry_rules.h"
 #include "full_station.h"
 #include "mainwindow/entity_grid.h"
-#include "summary/summary_counts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,9 +23,9 @@ void BM_EntryStore(benchmark::State& state) {
     const Entry entries[] = {{"SP9ABC", "2005-02-31", "LoTW"}, {"", "2005-02-31", "QSL"}};
     int i = 0;
     for (auto _ : state) {
-        const Entry& entry = entries[i++ % 2];
-        grid.storeEntry(row, target, entry);
-        storeInTables(*tables, target, entry);
+        const auto change = entryChange(*tables, target, entries[i++ % 2]);
+        storeSlot(*tables, *change);
+        grid.followSlot(*change);
         auto panels = grid.statusPanels();
         auto summary = summaryTexts(summaryCounts(*tables, SummaryMode::AllConfirmed));
         benchmark::DoNotOptimize(panels);

@@ -1,8 +1,8 @@
 // The summary refresh runs after every single change: counts and texts over
 // a full station (500 entities, 40 zones) must stay well under 0.2 ms.
 
+#include "core/summary_counts.h"
 #include "full_station.h"
-#include "summary/summary_counts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,9 +9,9 @@
 #include "core/program_files.h"
 #include "core/station_file.h"
 #include "core/station_loader.h"
+#include "core/summary_counts.h"
 #include "import/adif_import.h"
 #include "platform/system.h"
-#include "summary/summary_counts.h"
 
 #include <QDate>
 #include <QString>

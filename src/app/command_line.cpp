@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
-#include "appearance/display_rules.h"
 #include "chart/chart_files.h"
+#include "core/display_rules.h"
 
 #include <QDate>
 #include <QRegularExpression>

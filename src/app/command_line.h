@@ -2,9 +2,9 @@
 // The program's command line: one plain argument opens the window program on
 // that station data file; the options run a command without any window.
 
+#include "core/summary_counts.h"
 #include "import/import_options.h"
 #include "platform/system.h"
-#include "summary/summary_counts.h"
 
 #include <QString>
 #include <QStringList>

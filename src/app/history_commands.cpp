@@ -3,8 +3,8 @@
 #include "core/file_guard.h"
 #include "core/station_file.h"
 #include "core/station_history.h"
+#include "core/summary_counts.h"
 #include "core/text_file.h"
-#include "summary/summary_counts.h"
 
 #include <memory>
 

@@ -61,50 +61,63 @@ bool Program::start() {
     fWysokoscWierszy_ = std::make_unique<TFwysokosc_wierszy>(context, main);
     fEmail_ = std::make_unique<TFEmail>(context, &main);
     fKorekcja_ = std::make_unique<TFkorekcja>(context, main);
-    main.storeSummaryGeometry = [summary = form20_.get()](Settings& s) {
-        summary->storeGeometry(s);
-    };
-    main.recipientForSettings = [email = fEmail_.get()](const ProfileFile& ini) {
-        return email->recipientForSettings(ini);
-    };
+    main.setOtherWindowsSettings(
+        [summary = form20_.get()](Settings& s) { summary->storeGeometry(s); },
+        [email = fEmail_.get()](const ProfileFile& ini) {
+            return email->recipientForSettings(ini);
+        });
     wireCommands();
+    wireRequests();
     return true;
 }
 
 void Program::wireCommands() {
     TForm1& m = *form1_;
-    const std::pair<QAction*, std::function<void()>> commands[] = {
-        {m.Zarzdzaniebazpodmiotw1, [this] { Zarzdzaniebazpodmiotw1Click(context, *fPodmioty_); }},
-        {m.Zestawieniewszystkiepodmioty1,
-         [this] { Zestawieniewszystkiepodmioty1Click(context, *form1_, *form20_); }},
-        {m.Zestawieniepodmiotyzweryfikowane1,
-         [this] { Zestawieniepodmiotyzweryfikowane1Click(context, *form1_, *form20_); }},
-        {m.Zestawieniepodmiotydoweryfikacji1,
-         [this] { Zestawieniepodmiotydoweryfikacji1Click(context, *form1_, *form20_); }},
-        {m.Wykrespostpu1, [this] { Wykrespostpu1Click(context, progress_, form20_->mode()); }},
-        {m.Wydrukpodmiotw1, [this] { Wydrukpodmiotw1Click(context); }},
-        {m.Importdanych1, [this] { Importdanych1Click(context, *form1_, *form7_); }},
-        {m.Wyslij_dane, [this] { Wyslij_daneClick(context, *fEmail_); }},
-        {m.Weryfikacjadanych1, [this] { Weryfikacjadanych1Click(context, *form1_, *form4_); }},
-        {m.Edycja1, [this] { Edycja1Click(*form2_); }},
-        {m.Kolortadlapodmiotwpotwierdzonych1,
+    const auto checkMode = [this](SummaryMode shown) { form1_->checkSummaryMode(shown); };
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Zarzdzaniebazpodmiotw1", [this] { Zarzdzaniebazpodmiotw1Click(context, *fPodmioty_); }},
+        {"Zestawieniewszystkiepodmioty1",
+         [=, this] { checkMode(Zestawieniewszystkiepodmioty1Click(context, *form20_)); }},
+        {"Zestawieniepodmiotyzweryfikowane1",
+         [=, this] { checkMode(Zestawieniepodmiotyzweryfikowane1Click(context, *form20_)); }},
+        {"Zestawieniepodmiotydoweryfikacji1",
+         [=, this] { checkMode(Zestawieniepodmiotydoweryfikacji1Click(context, *form20_)); }},
+        {"Wykrespostpu1", [this] { Wykrespostpu1Click(context, progress_, form20_->mode()); }},
+        {"Wydrukpodmiotw1", [this] { Wydrukpodmiotw1Click(context); }},
+        {"Importdanych1",
+         [this] { Importdanych1Click(context, *form7_, [this] { form1_->Nowy1Click(); }); }},
+        {"Wyslij_dane", [this] { Wyslij_daneClick(context, *fEmail_); }},
+        {"Weryfikacjadanych1", [this] { Weryfikacjadanych1Click(context, *form1_, *form4_); }},
+        {"Edycja1", [this] { Edycja1Click(*form2_, form1_->highlightedRow()); }},
+        {"Kolortadlapodmiotwpotwierdzonych1",
          [this] { Kolortadlapodmiotwpotwierdzonych1Click(context, *form1_); }},
-        {m.Kolortadlapodmiotwusunitych1,
+        {"Kolortadlapodmiotwusunitych1",
          [this] { Kolortadlapodmiotwusunitych1Click(context, *form1_); }},
-        {m.Kolortadlapodmiotwzweryfikowanych1,
+        {"Kolortadlapodmiotwzweryfikowanych1",
          [this] { Kolortadlapodmiotwzweryfikowanych1Click(context, *form1_); }},
-        {m.Kolortadlapodmiotwpozostaych1,
+        {"Kolortadlapodmiotwpozostaych1",
          [this] { Kolortadlapodmiotwpozostaych1Click(context, *form1_); }},
-        {m.Czcionka1, [this] { Czcionka1Click(context, *form1_, fontChoice_); }},
-        {m.Korekcjaszerokocigwnegookna1,
+        {"Czcionka1", [this] { Czcionka1Click(context, *form1_, fontChoice_); }},
+        {"Korekcjaszerokocigwnegookna1",
          [this] { Korekcjaszerokocigwnegookna1Click(*form1_, *fKorekcja_); }},
-        {m.Wysoko1, [this] { Wysoko1Click(context, *form1_, *fWysokoscWierszy_); }},
-        {m.Plikpomocy1, [this] { Plikpomocy1Click(context); }},
-        {m.Oprogramie1, [this] { Oprogramie1Click(context, *form1_, *form5_); }},
+        {"Wysoko1", [this] { Wysoko1Click(context, *form1_, *form1_, *fWysokoscWierszy_); }},
+        {"Plikpomocy1", [this] { Plikpomocy1Click(context); }},
+        {"Oprogramie1", [this] { Oprogramie1Click(context, *form1_, *form5_); }},
     };
     for (const auto& command : commands)
-        QObject::connect(command.first, &QAction::triggered, &m,
+        QObject::connect(&m.menuItem(QLatin1String(command.first)), &QAction::triggered, &m,
                          guarded(context.dialogs, command.second));
+}
+
+// What the dialogs ask of the main window after they changed the station.
+void Program::wireRequests() {
+    TForm1& m = *form1_;
+    QObject::connect(form2_.get(), &TForm2::selectRowRequested, &m,
+                     [&m](int row) { m.selectRow(row); });
+    QObject::connect(form4_.get(), &TForm4::clearPrefixSearchRequested, &m,
+                     [&m] { m.clearPrefixSearch(); });
+    QObject::connect(form7_.get(), &TForm7::showAllEntitiesRequested, &m,
+                     guarded(context.dialogs, [&m] { m.Wszystkiepodmioty1Click(); }));
 }
 
 } // namespace zef

@@ -55,6 +55,7 @@ public:
 
 private:
     void wireCommands();
+    void wireRequests();
 
     std::optional<QString> parameter_;
     // The font dialog's last confirmed choice in this run, if any.

@@ -1,8 +1,9 @@
 #include "appearance/about_window.h"
 
-#include "appearance/display_rules.h"
 #include "appearance/jpeg_image.h"
+#include "core/display_rules.h"
 #include "platform/command_guard.h"
+#include "platform/dialog_frame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,9 +54,7 @@ QLabel* addLink(QWidget* parent, QVBoxLayout* column, const QString& name, const
 TForm5::TForm5(Context& context) : ctx_(context) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Informacja o programie"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::MenuMinimiseAndClose);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -1,11 +1,11 @@
 #include "appearance/display_commands.h"
 
 #include "appearance/about_window.h"
-#include "appearance/display_rules.h"
 #include "appearance/row_height_dialog.h"
 #include "appearance/width_correction_dialog.h"
-#include "mainwindow/grid_widget.h"
-#include "mainwindow/main_window.h"
+#include "core/display_rules.h"
+#include "platform/dialog_frame.h"
+#include "platform/grid_display.h"
 
 #include <QFontDatabase>
 #include <cstdlib>
@@ -20,12 +20,12 @@ QColor qtColour(ColourValue value) {
 }
 
 // Offers `setting` in the colour dialog; a chosen colour repaints the grid.
-void chooseRowColour(Context& context, TForm1& main, ColourValue& setting) {
+void chooseRowColour(Context& context, GridDisplay& grid, ColourValue& setting) {
     const auto chosen = context.dialogs.chooseColour(qtColour(setting));
     if (!chosen)
         return;
     setting = colourValue(chosen->red(), chosen->green(), chosen->blue());
-    main.repaintGrid();
+    grid.repaintGrid();
 }
 
 // "Fixedsys" where it is installed, else the installed family the desktop
@@ -70,47 +70,42 @@ QFont fontDialogProposal(const std::optional<QFont>& lastChoice) {
     return font;
 }
 
-// Centres a dialog over the window it belongs to.
-void placeOver(QWidget& dialog, const QWidget& owner) {
-    dialog.move(owner.frameGeometry().center() - dialog.rect().center());
-}
-
 } // namespace
 
-void Kolortadlapodmiotwpotwierdzonych1Click(Context& context, TForm1& main) {
-    chooseRowColour(context, main, context.state.colours.confirmed);
+void Kolortadlapodmiotwpotwierdzonych1Click(Context& context, GridDisplay& grid) {
+    chooseRowColour(context, grid, context.state.colours.confirmed);
 }
 
-void Kolortadlapodmiotwusunitych1Click(Context& context, TForm1& main) {
-    chooseRowColour(context, main, context.state.colours.deleted);
+void Kolortadlapodmiotwusunitych1Click(Context& context, GridDisplay& grid) {
+    chooseRowColour(context, grid, context.state.colours.deleted);
 }
 
-void Kolortadlapodmiotwzweryfikowanych1Click(Context& context, TForm1& main) {
-    chooseRowColour(context, main, context.state.colours.verified);
+void Kolortadlapodmiotwzweryfikowanych1Click(Context& context, GridDisplay& grid) {
+    chooseRowColour(context, grid, context.state.colours.verified);
 }
 
-void Kolortadlapodmiotwpozostaych1Click(Context& context, TForm1& main) {
-    chooseRowColour(context, main, context.state.colours.other);
+void Kolortadlapodmiotwpozostaych1Click(Context& context, GridDisplay& grid) {
+    chooseRowColour(context, grid, context.state.colours.other);
 }
 
 // The grid takes the chosen font whole, italic and script included, for
 // this run; the settings keep its name, size and bold only.
-void Czcionka1Click(Context& context, TForm1& main, std::optional<QFont>& lastChoice) {
+void Czcionka1Click(Context& context, GridDisplay& grid, std::optional<QFont>& lastChoice) {
     const auto chosen = context.dialogs.chooseFont(fontDialogProposal(lastChoice));
     if (!chosen)
         return;
     lastChoice = *chosen;
-    main.StringGrid1->setFont(*chosen);
-    main.repaintGrid();
+    grid.setGridFont(*chosen);
 }
 
-void Korekcjaszerokocigwnegookna1Click(TForm1& main, TFkorekcja& dialog) {
+void Korekcjaszerokocigwnegookna1Click(const QWidget& main, TFkorekcja& dialog) {
     dialog.showOver(main);
 }
 
-void Wysoko1Click(Context& context, TForm1& main, TFwysokosc_wierszy& dialog) {
-    dialog.showRowHeight(main.StringGrid1->defaultRowHeight());
-    placeOver(dialog, main);
+void Wysoko1Click(Context& context, const QWidget& main, const GridDisplay& grid,
+                  TFwysokosc_wierszy& dialog) {
+    dialog.showRowHeight(grid.gridRowHeight());
+    centreOver(dialog, main);
     context.dialogs.runModal(dialog);
 }
 
@@ -119,8 +114,8 @@ void Plikpomocy1Click(Context& context) {
                                QStringLiteral("Plik pomocy"), Buttons::Ok, Icon::Information);
 }
 
-void Oprogramie1Click(Context& context, TForm1& main, TForm5& about) {
-    placeOver(about, main);
+void Oprogramie1Click(Context& context, const QWidget& main, TForm5& about) {
+    centreOver(about, main);
     context.dialogs.runModal(about);
 }
 

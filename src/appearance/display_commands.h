@@ -6,22 +6,27 @@
 #include <QFont>
 #include <optional>
 
+class QWidget;
+
 namespace zef {
 
-class TForm1;
+class GridDisplay;
 class TForm5;
 class TFkorekcja;
 class TFwysokosc_wierszy;
 
-void Kolortadlapodmiotwpotwierdzonych1Click(Context& context, TForm1& main);
-void Kolortadlapodmiotwusunitych1Click(Context& context, TForm1& main);
-void Kolortadlapodmiotwzweryfikowanych1Click(Context& context, TForm1& main);
-void Kolortadlapodmiotwpozostaych1Click(Context& context, TForm1& main);
+// `grid`: the main window's grid the settings change; `main`: the window
+// the dialogs are placed over.
+void Kolortadlapodmiotwpotwierdzonych1Click(Context& context, GridDisplay& grid);
+void Kolortadlapodmiotwusunitych1Click(Context& context, GridDisplay& grid);
+void Kolortadlapodmiotwzweryfikowanych1Click(Context& context, GridDisplay& grid);
+void Kolortadlapodmiotwpozostaych1Click(Context& context, GridDisplay& grid);
 // `lastChoice`: the font dialog's last confirmed choice in this run, if any.
-void Czcionka1Click(Context& context, TForm1& main, std::optional<QFont>& lastChoice);
-void Korekcjaszerokocigwnegookna1Click(TForm1& main, TFkorekcja& dialog);
-void Wysoko1Click(Context& context, TForm1& main, TFwysokosc_wierszy& dialog);
+void Czcionka1Click(Context& context, GridDisplay& grid, std::optional<QFont>& lastChoice);
+void Korekcjaszerokocigwnegookna1Click(const QWidget& main, TFkorekcja& dialog);
+void Wysoko1Click(Context& context, const QWidget& main, const GridDisplay& grid,
+                  TFwysokosc_wierszy& dialog);
 void Plikpomocy1Click(Context& context);
-void Oprogramie1Click(Context& context, TForm1& main, TForm5& about);
+void Oprogramie1Click(Context& context, const QWidget& main, TForm5& about);
 
 } // namespace zef

@@ -1,11 +1,11 @@
 #include "appearance/row_height_dialog.h"
 
-#include "appearance/display_rules.h"
-#include "mainwindow/grid_widget.h"
-#include "mainwindow/main_window.h"
+#include "appearance/spin_box_row.h"
+#include "core/display_rules.h"
 #include "platform/command_guard.h"
+#include "platform/dialog_frame.h"
+#include "platform/grid_display.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,12 +27,11 @@ void StepOnlySpinBox::keyPressEvent(QKeyEvent* event) {
     QSpinBox::keyPressEvent(event);
 }
 
-TFwysokosc_wierszy::TFwysokosc_wierszy(Context& context, TForm1& main)
-    : ctx_(context), main_(main) {
+TFwysokosc_wierszy::TFwysokosc_wierszy(Context& context, GridDisplay& grid)
+    : ctx_(context), grid_(grid) {
     setObjectName(QStringLiteral("TFwysokosc_wierszy"));
     setWindowTitle(QStringLiteral("Wysokość wierszy"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::Close);
 
     SpinEdit1 = new StepOnlySpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
@@ -50,12 +49,7 @@ TFwysokosc_wierszy::TFwysokosc_wierszy(Context& context, TForm1& main)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(16, 14, 16, 14);
-    row->setSpacing(16);
-    row->addWidget(SpinEdit1);
-    row->addWidget(Button1);
-    setFixedSize(sizeHint());
+    layOutSpinBoxRow(*this, *SpinEdit1, *Button1);
 
     connect(SpinEdit1, &QSpinBox::valueChanged, this,
             guarded(ctx_.dialogs, [this] { SpinEdit1Change(); }));
@@ -72,7 +66,7 @@ void TFwysokosc_wierszy::FormActivate() {
 }
 
 void TFwysokosc_wierszy::SpinEdit1Change() {
-    main_.StringGrid1->setDefaultRowHeight(SpinEdit1->value());
+    grid_.setGridRowHeight(SpinEdit1->value());
 }
 
 void TFwysokosc_wierszy::Button1Click() {

@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace zef {
 
-class TForm1;
+class GridDisplay;
 
 // A spin field whose value moves only by single steps of its buttons or of
 // the up and down keys: typed characters, Delete, pasting and page steps
@@ -28,7 +28,7 @@ protected:
 class TFwysokosc_wierszy : public QDialog {
     Q_OBJECT
 public:
-    TFwysokosc_wierszy(Context& context, TForm1& main);
+    TFwysokosc_wierszy(Context& context, GridDisplay& grid);
 
     // Sets the field to the grid's row height, kept within its bounds.
     void showRowHeight(int height);
@@ -45,7 +45,7 @@ protected:
 
 private:
     Context& ctx_;
-    TForm1& main_;
+    GridDisplay& grid_;
 };
 
 } // namespace zef

@@ -1,11 +1,12 @@
 #include "appearance/width_correction_dialog.h"
 
-#include "appearance/display_rules.h"
+#include "appearance/spin_box_row.h"
+#include "core/display_rules.h"
 #include "core/text.h"
-#include "mainwindow/main_window.h"
 #include "platform/command_guard.h"
+#include "platform/dialog_frame.h"
+#include "platform/grid_display.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -13,7 +14,7 @@
 
 namespace zef {
 
-TFkorekcja::TFkorekcja(Context& context, TForm1& main) : ctx_(context), main_(main) {
+TFkorekcja::TFkorekcja(Context& context, GridDisplay& grid) : ctx_(context), grid_(grid) {
     setObjectName(QStringLiteral("TFkorekcja"));
     setWindowTitle(QStringLiteral("Korekta wyświetlania"));
 
@@ -32,13 +33,7 @@ TFkorekcja::TFkorekcja(Context& context, TForm1& main) : ctx_(context), main_(ma
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(16, 14, 16, 14);
-    row->setSpacing(16);
-    row->addWidget(SpinEdit1);
-    row->addWidget(Button1);
-    setFixedSize(sizeHint());
+    layOutSpinBoxRow(*this, *SpinEdit1, *Button1);
 
     // The spin box reports its steps; its editor also the texts that are no
     // number yet ("-", empty), which count as a correction of 0.
@@ -52,7 +47,7 @@ TFkorekcja::TFkorekcja(Context& context, TForm1& main) : ctx_(context), main_(ma
 
 void TFkorekcja::showOver(const QWidget& owner) {
     if (!isVisible())
-        move(owner.frameGeometry().center() - rect().center());
+        centreOver(*this, owner);
     show();
     raise();
     activateWindow();
@@ -65,8 +60,7 @@ void TFkorekcja::SpinEdit1Change() {
     handledText_ = SpinEdit1->text();
     const int correction = widthCorrectionFromText(fromQt(handledText_));
     ctx_.state.widthCorrection = correction;
-    main_.requestSize(saturatedWidth(static_cast<long long>(main_.width()) + correction),
-                      main_.height());
+    grid_.correctWidth(correction);
 }
 
 void TFkorekcja::Button1Click() {

@@ -11,12 +11,12 @@ class QSpinBox;
 
 namespace zef {
 
-class TForm1;
+class GridDisplay;
 
 class TFkorekcja : public QDialog {
     Q_OBJECT
 public:
-    TFkorekcja(Context& context, TForm1& main);
+    TFkorekcja(Context& context, GridDisplay& grid);
 
     // Shows the dialog over `owner` (where it stands when already shown).
     void showOver(const QWidget& owner);
@@ -29,7 +29,7 @@ public:
 
 private:
     Context& ctx_;
-    TForm1& main_;
+    GridDisplay& grid_;
     QString handledText_ = QStringLiteral("0");
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main menu's "Wykres postępu" command.
 
+#include "core/summary_counts.h"
 #include "platform/context.h"
-#include "summary/summary_counts.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 // rules, so its last point is the summary's figure in the same mode.
 
 #include "core/award_tables.h"
-#include "summary/summary_counts.h"
+#include "core/summary_counts.h"
 
 #include <QDate>
 #include <QString>

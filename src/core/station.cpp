@@ -11,9 +11,11 @@ void Station::changeTables(const std::function<void(AwardTables&)>& change) {
     emit tablesChanged();
 }
 
-void Station::changeSlot(const std::function<void(AwardTables&)>& change) {
-    change(*tables_);
-    emit slotChanged();
+bool Station::changeSlot(const SlotEdit& change) {
+    if (!storeSlot(*tables_, change))
+        return false;
+    emit slotChanged(change);
+    return true;
 }
 
 void Station::setPath(const QString& path) {

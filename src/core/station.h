@@ -6,6 +6,7 @@
 
 #include "core/award_tables.h"
 #include "core/file_guard.h"
+#include "core/slot_edit.h"
 
 #include <QObject>
 #include <QString>
@@ -35,10 +36,10 @@ public:
     // Changes any part of the tables: the windows show them anew (the grid
     // fill and the summary refresh).
     void changeTables(const std::function<void(AwardTables&)>& change);
-    // Changes one band slot as the data entry does: the grid keeps its view
-    // and order (its own row and counters it updates itself), and the
-    // windows only show their counts again.
-    void changeSlot(const std::function<void(AwardTables&)>& change);
+    // Stores one band slot as the data entry does and announces what
+    // changed: the grid keeps its view and order and updates its own row and
+    // counters. False, announcing nothing, for a slot outside the tables.
+    bool changeSlot(const SlotEdit& change);
 
     void setPath(const QString& path);
     void setCallsign(const std::string& callsign);
@@ -48,7 +49,7 @@ public:
 
 signals:
     void tablesChanged();
-    void slotChanged();
+    void slotChanged(const zef::SlotEdit& change);
     void unsavedChanged(bool unsaved, bool byDataEntry);
     void pathChanged();
 

@@ -6,15 +6,14 @@
 #include "editing/submission_dialog.h"
 #include "editing/verification.h"
 #include "editing/verification_dialog.h"
-#include "mainwindow/main_window.h"
 
 namespace zef {
 
-void Edycja1Click(TForm2& entry) {
-    entry.showForHighlightedRow();
+void Edycja1Click(TForm2& entry, const std::optional<HighlightedRow>& highlighted) {
+    entry.showForHighlightedRow(highlighted);
 }
 
-void Weryfikacjadanych1Click(Context& context, TForm1& main, TForm4& verification) {
+void Weryfikacjadanych1Click(Context& context, QWidget& main, TForm4& verification) {
     const AwardTables& tables = context.state.station.tables();
     if (!stationDataLoaded(tables))
         return;

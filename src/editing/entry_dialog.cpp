@@ -3,11 +3,9 @@
 #include "core/text.h"
 #include "editing/field_validators.h"
 #include "editing/verification.h"
-#include "mainwindow/grid_widget.h"
-#include "mainwindow/main_window.h"
-#include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
-#include "summary/summary_window.h"
+#include "platform/dialog_frame.h"
+#include "platform/named_widget.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -33,13 +31,6 @@ bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-template <typename Widget, typename... Args>
-Widget* named(QWidget* parent, const char* name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QFont editFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
@@ -50,12 +41,10 @@ QFont editFont() {
 
 } // namespace
 
-TForm2::TForm2(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
+TForm2::TForm2(Context& context, QWidget& main) : QDialog(&main), ctx_(context) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Wprowadzanie danych"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::MenuMinimiseAndClose);
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
     buildControls();
@@ -75,7 +64,7 @@ TForm2::TForm2(Context& context, TForm1& main) : QDialog(&main), ctx_(context), 
 }
 
 void TForm2::buildControls() {
-    Panel1 = named<QFrame>(this, "Panel1");
+    Panel1 = named<QFrame>(QStringLiteral("Panel1"), this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(8, 8, 284, 28);
     QFont panelFont = font();
@@ -89,7 +78,7 @@ void TForm2::buildControls() {
         {&Label4, {"Label4", QRect(104, 5, 176, 18)}},
     };
     for (const auto& [label, place] : panelLabels) {
-        *label = named<QLabel>(Panel1, place.first);
+        *label = named<QLabel>(QLatin1String(place.first), Panel1);
         (*label)->setGeometry(place.second);
         (*label)->setFont(panelFont);
         (*label)->setPalette(blue);
@@ -97,16 +86,16 @@ void TForm2::buildControls() {
 
     QPalette maroon = palette();
     maroon.setColor(QPalette::Text, QColor(128, 0, 0));
-    Label1 = named<QLabel>(this, "Label1", QStringLiteral("Znak"));
+    Label1 = named<QLabel>(QStringLiteral("Label1"), QStringLiteral("Znak"), this);
     Label1->setGeometry(8, 44, 158, 16);
-    MaskEdit2 = named<QLineEdit>(this, "MaskEdit2");
+    MaskEdit2 = named<QLineEdit>(QStringLiteral("MaskEdit2"), this);
     MaskEdit2->setGeometry(8, 61, 158, 24);
     MaskEdit2->setMaxLength(kCallFieldLength);
     callValidator_ = new TextFieldValidator(kRefusedInCall, true, MaskEdit2);
     MaskEdit2->setValidator(callValidator_);
-    Label2 = named<QLabel>(this, "Label2", QStringLiteral("Data (rrrr-mm-dd)"));
+    Label2 = named<QLabel>(QStringLiteral("Label2"), QStringLiteral("Data (rrrr-mm-dd)"), this);
     Label2->setGeometry(180, 44, 112, 16);
-    MaskEdit1 = named<QLineEdit>(this, "MaskEdit1");
+    MaskEdit1 = named<QLineEdit>(QStringLiteral("MaskEdit1"), this);
     MaskEdit1->setGeometry(180, 61, 112, 24);
     // Digits may be left out, as in "9999-99-99": the checks of "Zatwierdź"
     // name what is missing.
@@ -116,18 +105,21 @@ void TForm2::buildControls() {
         edit->setPalette(maroon);
     }
 
-    GroupBox1 = named<QGroupBox>(this, "GroupBox1", QStringLiteral("Sposób potwierdzenia"));
+    GroupBox1 =
+        named<QGroupBox>(QStringLiteral("GroupBox1"), QStringLiteral("Sposób potwierdzenia"), this);
     GroupBox1->setGeometry(8, 98, 158, 82);
-    RadioButton1 = named<QRadioButton>(GroupBox1, "RadioButton1", QStringLiteral("QSL"));
+    RadioButton1 =
+        named<QRadioButton>(QStringLiteral("RadioButton1"), QStringLiteral("QSL"), GroupBox1);
     RadioButton1->setGeometry(14, 24, 120, 20);
-    RadioButton2 = named<QRadioButton>(GroupBox1, "RadioButton2", QStringLiteral("LoTW"));
+    RadioButton2 =
+        named<QRadioButton>(QStringLiteral("RadioButton2"), QStringLiteral("LoTW"), GroupBox1);
     RadioButton2->setGeometry(14, 48, 120, 20);
 
-    Button1 = named<QPushButton>(this, "Button1", QStringLiteral("Zatwierdź"));
+    Button1 = named<QPushButton>(QStringLiteral("Button1"), QStringLiteral("Zatwierdź"), this);
     Button1->setGeometry(180, 102, 112, 25);
-    Button2 = named<QPushButton>(this, "Button2", QStringLiteral("Anuluj"));
+    Button2 = named<QPushButton>(QStringLiteral("Button2"), QStringLiteral("Anuluj"), this);
     Button2->setGeometry(180, 130, 112, 25);
-    Button3 = named<QPushButton>(this, "Button3", QStringLiteral("Weryfikuj"));
+    Button3 = named<QPushButton>(QStringLiteral("Button3"), QStringLiteral("Weryfikuj"), this);
     Button3->setGeometry(180, 158, 112, 25);
 
     setTabOrder(MaskEdit2, MaskEdit1);
@@ -152,24 +144,24 @@ void TForm2::restoreDesignedState() {
     FormCreate();
 }
 
-void TForm2::showForHighlightedRow() {
-    const GridModel& grid = main_.grid().model();
-    if (!stationDataLoaded(ctx_.state.station.tables()) || main_.grid().lastPressedRow() == 0)
+void TForm2::showForHighlightedRow(const std::optional<HighlightedRow>& highlighted) {
+    if (!stationDataLoaded(ctx_.state.station.tables()) || !highlighted)
         return;
-    editedRow_ = grid.highlightedRow();
+    editedRow_ = highlighted->row;
+    target_ = targetOf(highlighted->cells);
     // A line the grid shows empty (a view with nothing to show) holds no
     // entity or zone to edit.
-    if (editedRow_ < 1 || editedRow_ > grid.lastRow() || !target().valid())
+    if (!target_.valid())
         return;
     restoreDesignedState();
-    const GridRow& row = grid.row(editedRow_);
+    const GridRow& row = highlighted->cells;
     if (!row[kVerificationColumn].empty()) {
         ctx_.dialogs.messageBox(QStringLiteral("Nie można zmieniać zweryfikowanych danych!"),
                                 QStringLiteral("Błąd"), Buttons::Ok, Icon::Error);
         return;
     }
     fillFrom(row);
-    centreOnMainWindow();
+    centreOver(*this, *parentWidget());
     ctx_.dialogs.runModal(*this);
 }
 
@@ -192,12 +184,7 @@ void TForm2::focusDateField() {
     MaskEdit1->setCursorPosition(0);
 }
 
-void TForm2::centreOnMainWindow() {
-    move(main_.x() + (main_.width() - width()) / 2, main_.y() + (main_.height() - height()) / 2);
-}
-
-EntryTarget TForm2::target() const {
-    const GridRow& row = main_.grid().model().row(editedRow_);
+EntryTarget TForm2::targetOf(const GridRow& row) const {
     const bool zones = ctx_.state.zoneView();
     return {zones, ctx_.state.band(), zones ? row[kPrefixColumn] : row[kNumberColumn]};
 }
@@ -220,13 +207,12 @@ void TForm2::Button1Click() {
             focusDateField();
         return;
     }
-    const EntryTarget where = target();
     const Entry entry = entryFromFields(callField, dateField, RadioButton1->isChecked());
-    main_.grid().storeEntry(editedRow_, where, entry);
     // Every store is a change to save, whether or not a counter moved.
     Station& station = ctx_.state.station;
     station.setUnsaved(true, true);
-    station.changeSlot([&](AwardTables& tables) { storeInTables(tables, where, entry); });
+    if (const auto change = entryChange(station.tables(), target_, entry))
+        station.changeSlot(*change);
     accept();
 }
 
@@ -236,17 +222,16 @@ void TForm2::Button2Click() {
 
 void TForm2::reject() {
     if (editedRow_ >= 1)
-        main_.StringGrid1->selectCell(editedRow_, main_.grid().model().currentColumn());
+        emit selectRowRequested(editedRow_);
     QDialog::reject();
 }
 
 void TForm2::Button3Click() {
-    const EntryTarget where = target();
     const std::string today = verificationDateText(ctx_.system.today());
     // A stamped date must not be lost on closing without a question.
     Station& station = ctx_.state.station;
     station.setUnsaved(true, true);
-    station.changeTables([&](AwardTables& tables) { stampVerification(tables, where, today); });
+    station.changeTables([&](AwardTables& tables) { stampVerification(tables, target_, today); });
     accept();
 }
 

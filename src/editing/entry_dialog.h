@@ -2,12 +2,14 @@
 // TForm2, "Wprowadzanie danych": records, changes or removes the call, QSO
 // date and confirmation of the highlighted grid row on the selected band,
 // or stamps today's verification date on it. Modal; every opening starts
-// from the designed state.
+// from the designed state. It changes the station only: the windows follow.
 
+#include "core/grid_row.h"
 #include "editing/entry_rules.h"
 #include "platform/context.h"
 
 #include <QDialog>
+#include <optional>
 
 class QFrame;
 class QGroupBox;
@@ -18,18 +20,18 @@ class QRadioButton;
 
 namespace zef {
 
-class TForm1;
-
 class TextFieldValidator;
 
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    TForm2(Context& context, TForm1& main);
+    // `main`: the window it is centred on.
+    TForm2(Context& context, QWidget& main);
 
-    // Opens the dialog for the highlighted grid row, when station data are
-    // loaded and the grid has had a mouse press on a data row.
-    void showForHighlightedRow();
+    // Opens the dialog for the grid's highlighted row, when station data are
+    // loaded and the grid has had a mouse press on a data row (else there is
+    // no row).
+    void showForHighlightedRow(const std::optional<HighlightedRow>& highlighted);
 
     void FormCreate();
     void Button1Click();
@@ -61,6 +63,10 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
 
+signals:
+    // Leaving without a change puts the grid's selection back on the row.
+    void selectRowRequested(int row);
+
 public slots:
     void reject() override;
 
@@ -71,14 +77,13 @@ private:
     void buildControls();
     void restoreDesignedState();
     void fillFrom(const GridRow& row);
-    EntryTarget target() const;
-    void centreOnMainWindow();
+    EntryTarget targetOf(const GridRow& row) const;
     void focusDateField();
 
     Context& ctx_;
-    TForm1& main_;
     TextFieldValidator* callValidator_ = nullptr;
     int editedRow_ = 0;
+    EntryTarget target_;
 };
 
 } // namespace zef

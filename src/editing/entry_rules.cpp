@@ -61,47 +61,38 @@ Entry entryFromFields(const std::string& callField, const std::string& dateField
 
 namespace {
 
-Row* targetRow(AwardTables& tables, const EntryTarget& target) {
+// The first row with the target's key, 0 when there is none.
+int targetRow(const AwardTables& tables, const EntryTarget& target) {
     if (!target.valid())
-        return nullptr;
+        return 0;
     if (target.zoneView) {
         for (int r = 1; r <= kZoneRows; ++r)
             if (zoneNumber(tables.zones[r][0]) == target.key)
-                return &tables.zones[r];
-        return nullptr;
+                return r;
+        return 0;
     }
     for (int r = 1; r <= kEntityRows; ++r)
         if (referenceNumber(tables.entities[r][0]) == target.key)
-            return &tables.entities[r];
-    return nullptr;
+            return r;
+    return 0;
 }
 
 } // namespace
 
-// Only the first row with the key is changed, also when the call is removed:
-// two entities sharing a number must not both lose their slot.
-bool storeInTables(AwardTables& tables, const EntryTarget& target, const Entry& entry) {
-    Row* row = targetRow(tables, target);
-    if (row == nullptr)
-        return false;
-    const int b = target.band;
-    (*row)[callSlot(b)] = entry.call;
-    if (entry.call.empty()) {
-        (*row)[qsoDateSlot(b)].clear();
-        (*row)[confirmationSlot(b)].clear();
-        (*row)[verificationSlot(b)].clear();
-    } else {
-        (*row)[qsoDateSlot(b)] = entry.date;
-        (*row)[confirmationSlot(b)] = entry.confirmation;
-    }
-    return true;
+std::optional<SlotEdit> entryChange(const AwardTables& tables, const EntryTarget& target,
+                                    const Entry& entry) {
+    const int row = targetRow(tables, target);
+    if (row == 0)
+        return std::nullopt;
+    return SlotEdit{target.zoneView, row, target.band, entry};
 }
 
 bool stampVerification(AwardTables& tables, const EntryTarget& target, const std::string& date) {
-    Row* row = targetRow(tables, target);
-    if (row == nullptr)
+    const int row = targetRow(tables, target);
+    if (row == 0)
         return false;
-    (*row)[verificationSlot(target.band)] = date;
+    Row& stored = target.zoneView ? tables.zones[row] : tables.entities[row];
+    stored[verificationSlot(target.band)] = date;
     return true;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The rules of the data entry dialog without its widgets: checking the two
-// fields and storing one band slot into the award tables.
+// fields and finding the band slot they are stored in.
 
 #include "core/award_tables.h"
-#include "mainwindow/grid_entry.h"
+#include "core/slot_edit.h"
 
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace zef {
@@ -42,11 +43,23 @@ EntryVerdict checkEntry(const std::string& callField, const std::string& dateFie
 // The fields as the band slot to store.
 Entry entryFromFields(const std::string& callField, const std::string& dateField, bool qsl);
 
-// The band slot of the first row whose number (entity) or trimmed zone
-// number (zone) equals the key: with a call, call, date and confirmation
-// are set; without one, all four fields are emptied. False when no row has
-// the key; nothing changes then.
-bool storeInTables(AwardTables& tables, const EntryTarget& target, const Entry& entry);
+// Which table row the dialog edits: the ADIF number (grid column 0) in an
+// entity view, the zone number (column 2) in a zone view, and the band.
+struct EntryTarget {
+    bool zoneView = false;
+    int band = 0;
+    std::string key;
+
+    // An empty key names no row: an empty grid line has nothing to edit.
+    bool valid() const { return !key.empty(); }
+};
+
+// The change that stores the entry in the band slot of the first row whose
+// number (entity) or trimmed zone number (zone) equals the key; none when
+// no row has the key. Only the first row: two entities sharing a number must
+// not both lose their slot.
+std::optional<SlotEdit> entryChange(const AwardTables& tables, const EntryTarget& target,
+                                    const Entry& entry);
 
 // Sets the verification date of the target's band slot. False when no row
 // has the key.

@@ -4,6 +4,7 @@
 #include "editing/field_validators.h"
 #include "editing/mailto.h"
 #include "platform/command_guard.h"
+#include "platform/dialog_frame.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +20,7 @@ constexpr int kDesignTop = 300;
 TFEmail::TFEmail(Context& context, QWidget* parent) : QDialog(parent), ctx_(context) {
     setObjectName(QStringLiteral("TFEmail"));
     setWindowTitle(QStringLiteral("Wysyłanie danych do weryfikacji"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::MenuAndClose);
     setModal(false);
     setFixedSize(304, 116);
     move(kDesignLeft, kDesignTop);

@@ -3,9 +3,8 @@
 #include "core/text.h"
 #include "editing/field_validators.h"
 #include "editing/verification.h"
-#include "mainwindow/main_window.h"
 #include "platform/command_guard.h"
-#include "summary/summary_window.h"
+#include "platform/dialog_frame.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,10 +12,10 @@
 
 namespace zef {
 
-TForm4::TForm4(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
+TForm4::TForm4(Context& context, QWidget& main) : QDialog(&main), ctx_(context) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Data weryfikacji"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setDialogFrame(*this, FrameButtons::None);
     setModal(false);
     setFixedSize(195, 24);
     Edit1 = new QLineEdit(this);
@@ -43,7 +42,7 @@ TForm4::TForm4(Context& context, TForm1& main) : QDialog(&main), ctx_(context), 
 
 void TForm4::propose(const QString& date) {
     Edit1->setText(date);
-    move(main_.x() + (main_.width() - width()) / 2, main_.y() + (main_.height() - height()) / 2);
+    centreOver(*this, *parentWidget());
     show();
     raise();
     Button1->setFocus();
@@ -68,7 +67,7 @@ void TForm4::Button2Click() {
 bool TForm4::Edit1KeyPress(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    main_.clearPrefixSearch();
+    emit clearPrefixSearchRequested();
     Button1Click();
     return true;
 }

@@ -11,12 +11,11 @@ class QPushButton;
 
 namespace zef {
 
-class TForm1;
-
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    TForm4(Context& context, TForm1& main);
+    // `main`: the window it is centred on.
+    TForm4(Context& context, QWidget& main);
 
     // Shows the dialog with `date` proposed and the focus on "OK".
     void propose(const QString& date);
@@ -30,12 +29,15 @@ public:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 
+signals:
+    // Enter in the date field also empties the grid's prefix search.
+    void clearPrefixSearchRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Context& ctx_;
-    TForm1& main_;
 };
 
 } // namespace zef

@@ -1,10 +1,10 @@
 #include "import/adif_import.h"
 
 #include "core/file_error.h"
+#include "core/summary_counts.h"
 #include "core/text.h"
 #include "core/text_file.h"
 #include "import/error_list.h"
-#include "summary/summary_counts.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,7 +3,6 @@
 #include "core/award_tables.h"
 #include "import/error_list.h"
 #include "import/import_dialog.h"
-#include "mainwindow/main_window.h"
 
 #include <QProgressBar>
 
@@ -22,9 +21,9 @@ QString importRulesText() {
 
 } // namespace
 
-void Importdanych1Click(Context& context, TForm1& main, TForm7& dialog) {
+void Importdanych1Click(Context& context, TForm7& dialog, const std::function<void()>& newStation) {
     if (!stationDataLoaded(context.state.station.tables())) {
-        main.Nowy1Click();
+        newStation();
         // New has said why it could not build the tables; with no entity
         // rows every record would only land in the error list.
         if (!stationDataLoaded(context.state.station.tables()))

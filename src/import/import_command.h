@@ -3,11 +3,13 @@
 
 #include "platform/context.h"
 
+#include <functional>
+
 namespace zef {
 
-class TForm1;
 class TForm7;
 
-void Importdanych1Click(Context& context, TForm1& main, TForm7& dialog);
+// `newStation`: the main window's "Nowy", run first when no station data are loaded.
+void Importdanych1Click(Context& context, TForm7& dialog, const std::function<void()>& newStation);
 
 } // namespace zef

@@ -7,9 +7,9 @@
 #include "import/error_list.h"
 #include "import/import_report.h"
 #include "import/import_result_window.h"
-#include "mainwindow/main_window.h"
 #include "platform/command_guard.h"
-#include "summary/summary_window.h"
+#include "platform/dialog_frame.h"
+#include "platform/named_widget.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -35,12 +35,6 @@ constexpr int kButtonWidth = 75;
 // The bar and the window are brought up to date at most this often during a
 // run: often enough to stay responsive, rarely enough to cost next to nothing.
 constexpr qint64 kRepaintMs = 100;
-
-template <typename Widget, typename... Args> Widget* named(const QString& name, Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
     auto* b = named<QPushButton>(name, caption, parent);
@@ -78,12 +72,10 @@ private:
 
 } // namespace
 
-TForm7::TForm7(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
+TForm7::TForm7(Context& context, QWidget& main) : QDialog(&main), ctx_(context) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Importowanie danych z pliku ADIF"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::MenuMinimiseAndClose);
 
     Label1 = named<QLabel>(QStringLiteral("Label1"), QStringLiteral("Nazwa pliku"), this);
     Edit1 = named<QLineEdit>(QStringLiteral("Edit1"), this);
@@ -247,11 +239,11 @@ void TForm7::finishRun(const QString& path, const ImportResult& result, bool lot
     else
         ctx_.dialogs.messageBox(importFinishedMessage(result, errorListShownAs(ctx_.files)),
                                 QStringLiteral("Komunikat"), Buttons::Ok, Icon::Information);
-    main_.Wszystkiepodmioty1Click();
+    emit showAllEntitiesRequested();
     accept();
     // What the run did stays in view beside the grid it changed.
     if (result_ == nullptr)
-        result_ = new ImportResultWindow(&main_);
+        result_ = new ImportResultWindow(parentWidget());
     result_->showResult(path, importReportText(result, ctx_.state.station.tables(), lotwReport));
 }
 
@@ -294,7 +286,7 @@ void TForm7::closeEvent(QCloseEvent* event) {
 }
 
 void TForm7::showEvent(QShowEvent* event) {
-    move(main_.frameGeometry().center() - QPoint(width() / 2, height() / 2));
+    centreOver(*this, *parentWidget());
     QDialog::showEvent(event);
 }
 

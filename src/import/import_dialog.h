@@ -18,7 +18,6 @@ class QRadioButton;
 
 namespace zef {
 
-class TForm1;
 class ImportResultWindow;
 
 struct ImportResult;
@@ -26,7 +25,8 @@ struct ImportResult;
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
-    TForm7(Context& context, TForm1& main);
+    // `main`: the window it is centred on and its result window belongs to.
+    TForm7(Context& context, QWidget& main);
 
     void FormCreate();
     void Button1Click();
@@ -53,6 +53,10 @@ public:
     QRadioButton* RadioButton3 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
 
+signals:
+    // After a run the grid shows all entities, with what the run changed.
+    void showAllEntitiesRequested();
+
 public slots:
     // Escape and the frame's close button do nothing while a run goes on.
     void reject() override;
@@ -68,7 +72,6 @@ private:
     void finishRun(const QString& path, const ImportResult& result, bool lotwReport);
 
     Context& ctx_;
-    TForm1& main_;
     bool running_ = false;
     ImportResultWindow* result_ = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "import/import_report.h"
 
+#include "core/summary_counts.h"
 #include "core/text.h"
-#include "summary/summary_counts.h"
 
 #include <QStringList>
 

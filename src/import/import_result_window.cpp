@@ -1,5 +1,7 @@
 #include "import/import_result_window.h"
 
+#include "platform/dialog_frame.h"
+
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -11,7 +13,7 @@ namespace zef {
 
 ImportResultWindow::ImportResultWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ImportResult"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::Close);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/grid_fill.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zef {
@@ -14,18 +15,30 @@ ViewOutcome EntityGrid::fill(const AwardTables& tables, int selectedView) {
     // Taken before the refill: afterwards the current row holds another entity.
     std::string selectedKey = model_.cell(kNumberColumn, model_.currentRow());
     zoneView_ = selectedView >= 5;
+    band_ = std::clamp(zoneView_ ? selectedView - 5 : selectedView, 0, kBands - 1);
     fillGridRows(tables, selectedView, model_, cache_, counters_);
     if (zoneView_)
         return ViewOutcome::Shown;
     return runView(checkedView_, tables, std::move(selectedKey));
 }
 
-void EntityGrid::storeEntry(int row, const EntryTarget& target, const Entry& entry) {
-    GridRow& cells = model_.row(row);
-    const GridRow before = cells;
-    storeInGridRow(cells, entry);
-    storeInCache(cache_, target, entry);
-    adjustCounters(counters_, before, cells);
+void EntityGrid::followSlot(const SlotEdit& change) {
+    if (change.zoneTable != zoneView_ || change.band != band_ || change.row > cache_.highestIndex())
+        return;
+    GridRow& cached = cache_.entry(change.row);
+    const int keyColumn = zoneView_ ? kPrefixColumn : kNumberColumn;
+    if (cached[keyColumn].empty())
+        return;
+    const GridRow before = cached;
+    storeInGridRow(cached, change.entry);
+    adjustCounters(counters_, before, cached);
+    // The shown copy of the row, wherever the view and the sort put it.
+    for (int r = 1; r <= model_.lastRow(); ++r) {
+        if (model_.row(r)[keyColumn] == before[keyColumn]) {
+            storeInGridRow(model_.row(r), change.entry);
+            return;
+        }
+    }
 }
 
 ViewOutcome EntityGrid::showView(View view, const AwardTables& tables) {

@@ -42,9 +42,10 @@ public:
     // shown. Zones are shown complete and in table order.
     ViewOutcome fill(const AwardTables& tables, int selectedView);
 
-    // The data entry dialog's store into shown row `row`: the row, its cache
-    // entry and the counters change; nothing is refiltered or re-sorted.
-    void storeEntry(int row, const EntryTarget& target, const Entry& entry);
+    // A slot the station changed: when the grid shows its table and band,
+    // the shown row, its cache entry and the counters follow it; nothing is
+    // refiltered or re-sorted.
+    void followSlot(const SlotEdit& change);
 
     // A "Widok" item chosen: checks it, sets Label5, shows its rows with the
     // current entity kept selected (else row 1), then sorts entity rows.
@@ -107,6 +108,7 @@ private:
     bool hideDeleted_ = false;
     QString label5_ = viewCaption(View::All);
     bool zoneView_ = false;
+    int band_ = 0; // of the last fill
     int sortColumn_ = kPrefixColumn;
     bool sortAscending_ = true;
     int lastPressedRow_ = 0;

@@ -8,20 +8,6 @@ void storeInGridRow(GridRow& row, const Entry& entry) {
     row[kConfirmationColumn] = entry.call.empty() ? std::string() : entry.confirmation;
 }
 
-bool storeInCache(GridCache& cache, const EntryTarget& target, const Entry& entry) {
-    if (!target.valid())
-        return false;
-    const int keyColumn = target.zoneView ? kPrefixColumn : kNumberColumn;
-    for (int r = 1; r <= cache.highestIndex(); ++r) {
-        GridRow& cells = cache.entry(r);
-        if (cells[keyColumn] == target.key) {
-            storeInGridRow(cells, entry);
-            return true;
-        }
-    }
-    return false;
-}
-
 void adjustCounters(StatusCounters& counters, const GridRow& before, const GridRow& after) {
     StatusCounters was;
     was.add(before);

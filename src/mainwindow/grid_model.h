@@ -3,28 +3,13 @@
 // rows of 8 windows-1250 cells, with the current and the highlighted row.
 // The widget shows it; every rule of the grid works on it.
 
-#include <array>
-#include <string>
+#include "core/grid_row.h"
+
 #include <vector>
 
 namespace zef {
 
-constexpr int kGridColumns = 8;
 constexpr int kGridMaxRows = 501; // the header and 500 entities
-
-using GridRow = std::array<std::string, kGridColumns>;
-
-// Column meanings shared by the fill, the views, the colours and the searches.
-enum GridColumn : int {
-    kNumberColumn = 0,       // ADIF number, 3 characters as stored
-    kDeletedColumn = 1,      // "D" or empty
-    kPrefixColumn = 2,       // prefix, or zone number
-    kNameColumn = 3,         // entity name, or example prefixes of a zone
-    kCallColumn = 4,         // call of the band slot
-    kQsoDateColumn = 5,      // QSO date
-    kConfirmationColumn = 6, // "QSL", "LoTW" or empty
-    kVerificationColumn = 7, // verification date
-};
 
 class GridModel {
 public:

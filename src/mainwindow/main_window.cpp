@@ -1,11 +1,11 @@
 #include "mainwindow/main_window.h"
 
-#include "appearance/display_rules.h"
-#include "mainwindow/elided_label.h"
+#include "core/display_rules.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
-#include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
+#include "platform/elided_label.h"
+#include "platform/status_panels.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <stdexcept>
+#include <utility>
 
 namespace zef {
 
@@ -46,7 +48,8 @@ QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
 void TForm1::followStation() {
     const Station& station = ctx_.state.station;
     connect(&station, &Station::tablesChanged, this, &TForm1::gridFill);
-    connect(&station, &Station::slotChanged, this, [this] {
+    connect(&station, &Station::slotChanged, this, [this](const SlotEdit& change) {
+        grid_.followSlot(change);
         writeStatusPanels();
         repaintGrid();
     });
@@ -97,6 +100,25 @@ TForm1::TForm1(Context& context) : ctx_(context) {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::setOtherWindowsSettings(std::function<void(Settings&)> summaryGeometry,
+                                     std::function<std::string(const ProfileFile&)> recipient) {
+    storeSummaryGeometry_ = std::move(summaryGeometry);
+    recipientForSettings_ = std::move(recipient);
+}
+
+QAction& TForm1::menuItem(const QString& name) const {
+    auto* item = findChild<QAction*>(name);
+    if (item == nullptr)
+        throw std::logic_error("no menu item " + name.toStdString());
+    return *item;
+}
+
+void TForm1::checkSummaryMode(SummaryMode mode) {
+    Zestawieniewszystkiepodmioty1->setChecked(mode == SummaryMode::AllConfirmed);
+    Zestawieniepodmiotyzweryfikowane1->setChecked(mode == SummaryMode::Verified);
+    Zestawieniepodmiotydoweryfikacji1->setChecked(mode == SummaryMode::ToVerify);
+}
 
 void TForm1::buildToolBar(QWidget* parent) {
     auto* bar = new QWidget(parent);

@@ -2,11 +2,15 @@
 // TForm1, the main window: the band/zone selector, the entity grid, the two
 // status bars and the main menu. It handles the file, view and search
 // commands itself; the program wires the other menu items to the commands
-// of their subsystems.
+// of their subsystems. Its controls are its own: what other windows ask of
+// it goes through the few functions below, GridDisplay among them.
 
+#include "core/grid_row.h"
 #include "core/settings.h"
+#include "core/summary_counts.h"
 #include "mainwindow/entity_grid.h"
 #include "platform/context.h"
+#include "platform/grid_display.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -25,7 +29,7 @@ class GridWidget;
 class StatusPanels;
 class TForm3;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public GridDisplay {
     Q_OBJECT
 public:
     explicit TForm1(Context& context);
@@ -94,14 +98,37 @@ public:
     EntityGrid& grid() { return grid_; }
     // The four StatusBar1 texts written from the counters as they stand.
     void writeStatusPanels();
-    // Shows the grid model again (after the dialogs changed cells).
-    void repaintGrid();
+    // The row the data entry edits: the highlighted data row, once the grid
+    // has had a mouse press on a data row.
+    std::optional<HighlightedRow> highlightedRow() const;
+    // Makes `row` current again, in the grid's current column.
+    void selectRow(int row);
+    // The "Widok" check mark of the summary mode shown.
+    void checkSummaryMode(SummaryMode mode);
+    // The menu item of that object name, for the program to wire.
+    QAction& menuItem(const QString& name) const;
+
+    // GridDisplay
+    void repaintGrid() override;
+    void setGridFont(const QFont& font) override;
+    int gridRowHeight() const override;
+    void setGridRowHeight(int height) override;
+    void correctWidth(int correction) override;
 
     // What the close writes of the other windows: the summary window's
     // geometry and the submission's recipient, handed in by the program.
-    std::function<void(Settings&)> storeSummaryGeometry;
-    std::function<std::string(const ProfileFile&)> recipientForSettings;
+    void setOtherWindowsSettings(std::function<void(Settings&)> summaryGeometry,
+                                 std::function<std::string(const ProfileFile&)> recipient);
 
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
     // Controls, named as in the documents
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label4 = nullptr;
@@ -153,15 +180,6 @@ public:
     QAction* Plikpomocy1 = nullptr;
     QAction* Oprogramie1 = nullptr;
 
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
     void buildToolBar(QWidget* parent);
     void followStation();
     void buildMenu();
@@ -192,6 +210,8 @@ private:
 
     Context& ctx_;
     EntityGrid grid_;
+    std::function<void(Settings&)> storeSummaryGeometry_;
+    std::function<std::string(const ProfileFile&)> recipientForSettings_;
     std::optional<QString> parameter_;
     bool activatedOnce_ = false;
     bool leftForAnotherProgram_ = false;

@@ -11,12 +11,12 @@
 #include "core/station_file.h"
 #include "core/station_history.h"
 #include "core/station_loader.h"
+#include "core/summary_counts.h"
 #include "core/system_reason.h"
 #include "core/text.h"
 #include "core/text_file.h"
-#include "mainwindow/reference_check.h"
-#include "mainwindow/status_panels.h"
-#include "summary/summary_counts.h"
+#include "platform/reference_check.h"
+#include "platform/status_panels.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -9,8 +9,8 @@
 #include "mainwindow/grid_fill.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
-#include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
+#include "platform/status_panels.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,6 +43,31 @@ void TForm1::connectGrid() {
 
 void TForm1::repaintGrid() {
     StringGrid1->refresh();
+}
+
+void TForm1::setGridFont(const QFont& font) {
+    StringGrid1->setFont(font);
+    repaintGrid();
+}
+
+int TForm1::gridRowHeight() const {
+    return StringGrid1->defaultRowHeight();
+}
+
+void TForm1::setGridRowHeight(int height) {
+    StringGrid1->setDefaultRowHeight(height);
+}
+
+std::optional<HighlightedRow> TForm1::highlightedRow() const {
+    const GridModel& model = grid_.model();
+    const int row = model.highlightedRow();
+    if (grid_.lastPressedRow() == 0 || row < 1 || row > model.lastRow())
+        return std::nullopt;
+    return HighlightedRow{row, model.row(row)};
+}
+
+void TForm1::selectRow(int row) {
+    StringGrid1->selectCell(row, grid_.model().currentColumn());
 }
 
 void TForm1::focusGrid() {

@@ -7,10 +7,10 @@
 // height drag, a window manager that ignores the fixed width, a request of
 // the program) passes through the rule, which is also when a changed
 // correction or column set takes effect.
-#include "appearance/display_rules.h"
+#include "core/display_rules.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
 
 #include <QResizeEvent>
 
@@ -36,6 +36,10 @@ void TForm1::requestSize(int newWidth, int newHeight) {
     FormCanResize(newWidth, newHeight);
     holdWidth(newWidth);
     resize(newWidth, newHeight);
+}
+
+void TForm1::correctWidth(int correction) {
+    requestSize(saturatedWidth(static_cast<long long>(width()) + correction), height());
 }
 
 void TForm1::holdWidth(int allowedWidth) {

@@ -1,8 +1,7 @@
 // Start-up, activation, the band/zone selector and closing of the main window.
 #include "mainwindow/main_window.h"
 
-#include "appearance/display_rules.h"
-#include "appearance/window_reach.h"
+#include "core/display_rules.h"
 #include "core/displayed_path.h"
 #include "core/file_attributes.h"
 #include "core/file_error.h"
@@ -10,9 +9,10 @@
 #include "core/text.h"
 #include "mainwindow/grid_fill.h"
 #include "mainwindow/grid_widget.h"
-#include "mainwindow/reference_check.h"
-#include "mainwindow/status_panels.h"
 #include "platform/command_guard.h"
+#include "platform/reference_check.h"
+#include "platform/status_panels.h"
+#include "platform/window_reach.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -135,8 +135,8 @@ Settings TForm1::currentSettings() const {
     s.widthCorrection = ctx_.state.widthCorrection;
     s.hideDeleted = bez_deleted_1->isChecked();
     s.view = checkedView();
-    if (storeSummaryGeometry)
-        storeSummaryGeometry(s);
+    if (storeSummaryGeometry_)
+        storeSummaryGeometry_(s);
     return s;
 }
 
@@ -209,7 +209,7 @@ bool TForm1::FormCloseQuery() {
     std::optional<FileError> settingsFailure;
     try {
         writeSettings(settingsFile(), currentSettings(), ctx_.state.parameterMode,
-                      recipientForSettings(settingsFile()));
+                      recipientForSettings_(settingsFile()));
     } catch (const FileError& error) {
         settingsFailure = error;
     }

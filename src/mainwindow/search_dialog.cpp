@@ -3,6 +3,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/name_search.h"
 #include "platform/command_guard.h"
+#include "platform/dialog_frame.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -14,8 +15,7 @@ namespace zef {
 TForm3::TForm3(Context& context, TForm1& main) : QDialog(&main), ctx_(context), main_(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Szukanie podmiotu"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setDialogFrame(*this, FrameButtons::MenuAndClose);
     setModal(false);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));

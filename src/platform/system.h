@@ -3,18 +3,13 @@
 // date and its short form, the caption font, the program's version, the
 // shell's "open" and letting pending events run.
 
+#include "core/version.h"
+
 #include <QDate>
 #include <QString>
 #include <QUrl>
 
 namespace zef {
-
-struct Version {
-    int major = 0;
-    int minor = 0;
-    int release = 0;
-    int build = 0;
-};
 
 class System {
 public:

@@ -4,7 +4,6 @@
 #include "core/reference_files.h"
 #include "core/text.h"
 #include "platform/command_guard.h"
-#include "summary/summary_window.h"
 
 #include <QCheckBox>
 #include <QEvent>

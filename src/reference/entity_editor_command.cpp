@@ -1,7 +1,7 @@
 #include "reference/entity_editor_command.h"
 
 #include "core/reference_files.h"
-#include "mainwindow/reference_check.h"
+#include "platform/reference_check.h"
 #include "reference/entity_editor.h"
 
 namespace zef {

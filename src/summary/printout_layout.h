@@ -4,7 +4,7 @@
 // maps the items to the device and draws them in Courier New.
 
 #include "core/award_tables.h"
-#include "summary/summary_counts.h"
+#include "core/summary_counts.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,6 @@
 #include "core/file_attributes.h"
 #include "core/reference_files.h"
 #include "core/text.h"
-#include "mainwindow/main_window.h"
 #include "summary/print_job.h"
 #include "summary/printout_layout.h"
 #include "summary/summary_window.h"
@@ -16,14 +15,10 @@ namespace zef {
 
 namespace {
 
-// Without station data the check mark stays where it was.
-void selectSummaryMode(Context& context, TForm1& main, TForm20& summary, SummaryMode mode) {
+SummaryMode selectSummaryMode(Context& context, TForm20& summary, SummaryMode mode) {
     if (stationDataLoaded(context.state.station.tables()))
         summary.setMode(mode);
-    const SummaryMode shown = summary.mode();
-    main.Zestawieniewszystkiepodmioty1->setChecked(shown == SummaryMode::AllConfirmed);
-    main.Zestawieniepodmiotyzweryfikowane1->setChecked(shown == SummaryMode::Verified);
-    main.Zestawieniepodmiotydoweryfikacji1->setChecked(shown == SummaryMode::ToVerify);
+    return summary.mode();
 }
 
 // A printout to a file goes beside the station data file, named as it is
@@ -37,16 +32,16 @@ QString printoutFileProposal(const QString& stationPath) {
 
 } // namespace
 
-void Zestawieniewszystkiepodmioty1Click(Context& context, TForm1& main, TForm20& summary) {
-    selectSummaryMode(context, main, summary, SummaryMode::AllConfirmed);
+SummaryMode Zestawieniewszystkiepodmioty1Click(Context& context, TForm20& summary) {
+    return selectSummaryMode(context, summary, SummaryMode::AllConfirmed);
 }
 
-void Zestawieniepodmiotyzweryfikowane1Click(Context& context, TForm1& main, TForm20& summary) {
-    selectSummaryMode(context, main, summary, SummaryMode::Verified);
+SummaryMode Zestawieniepodmiotyzweryfikowane1Click(Context& context, TForm20& summary) {
+    return selectSummaryMode(context, summary, SummaryMode::Verified);
 }
 
-void Zestawieniepodmiotydoweryfikacji1Click(Context& context, TForm1& main, TForm20& summary) {
-    selectSummaryMode(context, main, summary, SummaryMode::ToVerify);
+SummaryMode Zestawieniepodmiotydoweryfikacji1Click(Context& context, TForm20& summary) {
+    return selectSummaryMode(context, summary, SummaryMode::ToVerify);
 }
 
 void Wydrukpodmiotw1Click(Context& context) {

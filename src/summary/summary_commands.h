@@ -1,16 +1,18 @@
 #pragma once
 // The main menu's summary mode and printout commands.
 
+#include "core/summary_counts.h"
 #include "platform/context.h"
 
 namespace zef {
 
-class TForm1;
 class TForm20;
 
-void Zestawieniewszystkiepodmioty1Click(Context& context, TForm1& main, TForm20& summary);
-void Zestawieniepodmiotyzweryfikowane1Click(Context& context, TForm1& main, TForm20& summary);
-void Zestawieniepodmiotydoweryfikacji1Click(Context& context, TForm1& main, TForm20& summary);
+// Each returns the mode the summary shows afterwards, for the menu's check
+// mark: without station data it stays as it was.
+SummaryMode Zestawieniewszystkiepodmioty1Click(Context& context, TForm20& summary);
+SummaryMode Zestawieniepodmiotyzweryfikowane1Click(Context& context, TForm20& summary);
+SummaryMode Zestawieniepodmiotydoweryfikacji1Click(Context& context, TForm20& summary);
 void Wydrukpodmiotw1Click(Context& context);
 
 } // namespace zef

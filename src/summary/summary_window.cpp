@@ -1,9 +1,9 @@
 #include "summary/summary_window.h"
 
-#include "appearance/display_rules.h"
-#include "appearance/window_reach.h"
-#include "mainwindow/status_panels.h"
+#include "core/display_rules.h"
+#include "platform/status_panels.h"
 #include "platform/window_frame.h"
+#include "platform/window_reach.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>

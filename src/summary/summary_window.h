@@ -4,8 +4,8 @@
 // visible; it has no buttons in its frame, so it cannot be closed.
 
 #include "core/settings.h"
+#include "core/summary_counts.h"
 #include "platform/context.h"
-#include "summary/summary_counts.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -10,10 +10,11 @@
 #include "core/text_file.h"
 #include "import/adif_import.h"
 #include "import/error_list.h"
-#include "import/import_report.h"
 #include "import/import_dialog.h"
 #include "import/import_fixture.h"
+#include "import/import_report.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QDir>
@@ -113,10 +114,11 @@ TEST(BatchImport, SavesWhatTheEngineMakesOfTheSameTablesUnderEachChoice) {
         const auto usa = expected->entities[static_cast<std::size_t>(rowOf(*expected, "291"))];
         EXPECT_EQ(usa[callSlot(2)], "W1AW"); // the import did happen
         // What the run did comes before the save and the summary.
-        const QString report = importDoneWithErrorsMessage() + QStringLiteral("\n\n") +
-                               importReportText(result, *expected, false) +
-                               QStringLiteral("\nDane zostały zapisane.\n\n"
-                                              "Zefirant - wszystkie potwierdzone podmioty/strefy\n");
+        const QString report =
+            importDoneWithErrorsMessage() + QStringLiteral("\n\n") +
+            importReportText(result, *expected, false) +
+            QStringLiteral("\nDane zostały zapisane.\n\n"
+                           "Zefirant - wszystkie potwierdzone podmioty/strefy\n");
         EXPECT_EQ(fixture.out.rfind(report.toStdString(), 0), 0u) << fixture.out;
     }
 }
@@ -162,7 +164,7 @@ TEST(BatchImport, LeavesTheFilesTheDialogLeavesAndListsItsUnansweredQuestions) {
         dialog.Button2Click();
         return dialog.result();
     });
-    app.main().Importdanych1->trigger();
+    test::control<QAction>(app.main(), "Importdanych1")->trigger();
     app.dialogs.expectMessage(QStringLiteral("Informacja"),
                               QStringLiteral("Dane zostały zapisane."));
     app.main().Zapisz1Click();

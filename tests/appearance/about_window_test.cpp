@@ -1,6 +1,7 @@
 // The about window and the help command.
 #include "appearance/about_window.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ TEST(AboutWindow, ShowsTheProgramsVersionAtEveryOpeningAndEnterCloses) {
             EXPECT_FALSE(shown.isVisible());
             return shown.result();
         });
-        app.main().Oprogramie1->trigger();
+        test::control<QAction>(app.main(), "Oprogramie1")->trigger();
     }
     app.system.programVersion = Version{4, 2, 0, 9};
     about.FormActivate();
@@ -89,7 +90,7 @@ TEST(AboutWindow, ShowsThePictureBesideTheProgramOrNoneWhenItCannotBeRead) {
             shown.hide();
             return 0;
         });
-        app.main().Oprogramie1->trigger();
+        test::control<QAction>(app.main(), "Oprogramie1")->trigger();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/profile_file.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QApplication>
@@ -30,15 +31,15 @@ TEST(RowColours, CancelKeepsTheColourAndTheDialogOffersTheOneInUse) {
     TestProgram app;
     ASSERT_TRUE(app.start());
     app.dialogs.expectColour(std::nullopt);
-    app.main().Kolortadlapodmiotwpotwierdzonych1->trigger();
+    test::control<QAction>(app.main(), "Kolortadlapodmiotwpotwierdzonych1")->trigger();
     EXPECT_EQ(app.dialogs.lastColourInitial, QColor(255, 213, 170));
     EXPECT_EQ(app.state().colours.confirmed, 11195903u);
 
     app.dialogs.expectColour(std::nullopt);
-    app.main().Kolortadlapodmiotwzweryfikowanych1->trigger();
+    test::control<QAction>(app.main(), "Kolortadlapodmiotwzweryfikowanych1")->trigger();
     EXPECT_EQ(app.dialogs.lastColourInitial, QColor(196, 255, 196));
     app.dialogs.expectColour(std::nullopt);
-    app.main().Kolortadlapodmiotwpozostaych1->trigger();
+    test::control<QAction>(app.main(), "Kolortadlapodmiotwpozostaych1")->trigger();
     EXPECT_EQ(app.dialogs.lastColourInitial, QColor(255, 255, 255));
     EXPECT_EQ(app.state().colours.verified, RowColours{}.verified);
     EXPECT_EQ(app.state().colours.other, RowColours{}.other);
@@ -48,14 +49,14 @@ TEST(RowColours, EachCommandSetsItsOwnKindAndTheChoiceSurvivesARestart) {
     TestProgram first;
     ASSERT_TRUE(first.start());
     first.dialogs.expectColour(QColor(10, 20, 30));
-    first.main().Kolortadlapodmiotwusunitych1->trigger();
+    test::control<QAction>(first.main(), "Kolortadlapodmiotwusunitych1")->trigger();
     EXPECT_EQ(first.state().colours.deleted, 0x1E140Au);
     EXPECT_EQ(first.state().colours.confirmed, RowColours{}.confirmed);
 
     first.dialogs.expectColour(QColor(1, 2, 3));
-    first.main().Kolortadlapodmiotwpotwierdzonych1->trigger();
+    test::control<QAction>(first.main(), "Kolortadlapodmiotwpotwierdzonych1")->trigger();
     first.dialogs.expectColour(std::nullopt);
-    first.main().Kolortadlapodmiotwusunitych1->trigger();
+    test::control<QAction>(first.main(), "Kolortadlapodmiotwusunitych1")->trigger();
     EXPECT_EQ(first.dialogs.lastColourInitial, QColor(10, 20, 30));
 
     TestProgram second;
@@ -79,10 +80,10 @@ QFont chosenFont(const QString& family, int points, bool bold, bool italic) {
 TEST(GridFont, CancelChangesNothingAndTheFirstProposalIsAFixedFontOf8PointsRegular) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    GridWidget& grid = *app.main().StringGrid1;
+    GridWidget& grid = *test::control<GridWidget>(app.main(), "StringGrid1");
     const QFont before = grid.font();
     app.dialogs.expectFont(std::nullopt);
-    app.main().Czcionka1->trigger();
+    test::control<QAction>(app.main(), "Czcionka1")->trigger();
 
     const QFont& proposed = app.dialogs.lastFontInitial;
     EXPECT_NE(proposed.family(), before.family());
@@ -97,22 +98,22 @@ TEST(GridFont, CancelChangesNothingAndTheFirstProposalIsAFixedFontOf8PointsRegul
 
     // A cancelled dialog leaves the next proposal as it was.
     app.dialogs.expectFont(std::nullopt);
-    app.main().Czcionka1->trigger();
+    test::control<QAction>(app.main(), "Czcionka1")->trigger();
     EXPECT_EQ(app.dialogs.lastFontInitial, proposed);
 }
 
 TEST(GridFont, TheGridTakesTheChoiceWholeAndTheNextProposalKeepsItsSizeAndStyle) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    GridWidget& grid = *app.main().StringGrid1;
+    GridWidget& grid = *test::control<GridWidget>(app.main(), "StringGrid1");
     const QFont choice = chosenFont(QStringLiteral("Liberation Serif"), 12, true, true);
     app.dialogs.expectFont(choice);
-    app.main().Czcionka1->trigger();
+    test::control<QAction>(app.main(), "Czcionka1")->trigger();
     EXPECT_EQ(grid.font(), choice);
     EXPECT_EQ(grid.defaultRowHeight(), 21);
 
     app.dialogs.expectFont(std::nullopt);
-    app.main().Czcionka1->trigger();
+    test::control<QAction>(app.main(), "Czcionka1")->trigger();
     const QFont& proposed = app.dialogs.lastFontInitial;
     EXPECT_NE(proposed.family(), choice.family());
     EXPECT_EQ(proposed.pointSize(), 12);
@@ -139,10 +140,10 @@ TEST(GridFont, TheProposedStyleNameIsTheFamilysStyleOfTheWantedWeightAndSlant) {
         ASSERT_TRUE(app.start());
         if (c.previous) {
             app.dialogs.expectFont(c.previous);
-            app.main().Czcionka1->trigger();
+            test::control<QAction>(app.main(), "Czcionka1")->trigger();
         }
         app.dialogs.expectFont(std::nullopt);
-        app.main().Czcionka1->trigger();
+        test::control<QAction>(app.main(), "Czcionka1")->trigger();
 
         const QFont& proposed = app.dialogs.lastFontInitial;
         const QString family = proposed.family();
@@ -169,12 +170,13 @@ TEST(GridFont, ARestartKeepsNameSizeAndBoldButNotItalic) {
         ASSERT_TRUE(first.start());
         first.dialogs.expectFont(
             chosenFont(QStringLiteral("Liberation Mono"), 11, c.bold, c.italic));
-        first.main().Czcionka1->trigger();
-        EXPECT_EQ(first.main().StringGrid1->font().italic(), c.italic);
+        test::control<QAction>(first.main(), "Czcionka1")->trigger();
+        EXPECT_EQ(test::control<GridWidget>(first.main(), "StringGrid1")->font().italic(),
+                  c.italic);
 
         TestProgram second;
         ASSERT_NO_FATAL_FAILURE(restart(first, second));
-        const QFont restored = second.main().StringGrid1->font();
+        const QFont restored = test::control<GridWidget>(second.main(), "StringGrid1")->font();
         EXPECT_EQ(restored.family(), QStringLiteral("Liberation Mono"));
         EXPECT_EQ(restored.pointSize(), 11);
         EXPECT_EQ(restored.bold(), c.boldAfterRestart);
@@ -192,7 +194,7 @@ void press(QWidget* target, int key, const QString& text = {}) {
 TEST(RowHeight, StepsByOneWithin1To99AndIgnoresTyping) {
     TestProgram app;
     app.startWithNewStation();
-    GridWidget& grid = *app.main().StringGrid1;
+    GridWidget& grid = *test::control<GridWidget>(app.main(), "StringGrid1");
     app.dialogs.expectModal([&](QDialog& shown) {
         auto& dialog = static_cast<TFwysokosc_wierszy&>(shown);
         QSpinBox* field = dialog.SpinEdit1;
@@ -222,19 +224,19 @@ TEST(RowHeight, StepsByOneWithin1To99AndIgnoresTyping) {
         dialog.Button1Click();
         return dialog.result();
     });
-    app.main().Wysoko1->trigger();
+    test::control<QAction>(app.main(), "Wysoko1")->trigger();
     EXPECT_EQ(grid.defaultRowHeight(), 2);
 }
 
 TEST(RowHeight, AHeightBeyondTheBoundsOpensAt99) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    app.main().StringGrid1->setDefaultRowHeight(150);
+    test::control<GridWidget>(app.main(), "StringGrid1")->setDefaultRowHeight(150);
     app.dialogs.expectModal([](QDialog& shown) {
         EXPECT_EQ(static_cast<TFwysokosc_wierszy&>(shown).SpinEdit1->value(), 99);
         return 0;
     });
-    app.main().Wysoko1->trigger();
+    test::control<QAction>(app.main(), "Wysoko1")->trigger();
 }
 
 } // namespace

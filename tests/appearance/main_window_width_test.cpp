@@ -3,7 +3,8 @@
 #include "appearance/width_correction_dialog.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QApplication>
@@ -67,7 +68,7 @@ TEST(MainWindowWidth, CorrectionWidensAtOnceAndZeroWaitsForTheNextResize) {
     ASSERT_TRUE(app.start());
     TForm1& main = app.main();
     TFkorekcja& dialog = app.program().widthCorrection();
-    main.Korekcjaszerokocigwnegookna1->trigger();
+    test::control<QAction>(main, "Korekcjaszerokocigwnegookna1")->trigger();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.SpinEdit1->value(), 0);
 
@@ -115,17 +116,18 @@ TEST(MainWindowWidth, StatusPanelsAreLaidOutForTheWidthBeforeEachResize) {
     ASSERT_TRUE(app.start());
     TForm1& main = app.main();
     main.requestSize(main.width(), 300);
-    EXPECT_EQ(main.StatusBar1->panelWidth(3), kDesignedWidth / 4);
-    EXPECT_EQ(main.StatusBar2->panelWidth(0), 3 * (kDesignedWidth / 4));
-    EXPECT_EQ(main.StatusBar2->panelWidth(1), kDesignedWidth / 8);
+    EXPECT_EQ(test::control<StatusPanels>(main, "StatusBar1")->panelWidth(3), kDesignedWidth / 4);
+    EXPECT_EQ(test::control<StatusPanels>(main, "StatusBar2")->panelWidth(0),
+              3 * (kDesignedWidth / 4));
+    EXPECT_EQ(test::control<StatusPanels>(main, "StatusBar2")->panelWidth(1), kDesignedWidth / 8);
 
     app.state().widthCorrection = 10;
     main.requestSize(main.width() + 10, 300);
     EXPECT_EQ(main.width(), 682);
-    EXPECT_EQ(main.StatusBar1->panelWidth(0), 168);
+    EXPECT_EQ(test::control<StatusPanels>(main, "StatusBar1")->panelWidth(0), 168);
     main.requestSize(main.width(), 320);
-    EXPECT_EQ(main.StatusBar1->panelWidth(0), 170);
-    EXPECT_EQ(main.StatusBar2->panelWidth(2), 85);
+    EXPECT_EQ(test::control<StatusPanels>(main, "StatusBar1")->panelWidth(0), 170);
+    EXPECT_EQ(test::control<StatusPanels>(main, "StatusBar2")->panelWidth(2), 85);
 }
 
 TEST(MainWindowWidth, DraggingAColumnRefitsTheWindowOnMouseUp) {
@@ -133,7 +135,7 @@ TEST(MainWindowWidth, DraggingAColumnRefitsTheWindowOnMouseUp) {
     app.startWithNewStation();
     TForm1& main = app.main();
     app.state().widthCorrection = 4;
-    main.StringGrid1->setColumnWidth(3, 200);
+    test::control<GridWidget>(main, "StringGrid1")->setColumnWidth(3, 200);
     main.StringGrid1MouseUp();
     EXPECT_EQ(main.width(), kDesignedWidth + 33 + 4);
     main.StringGrid1MouseUp();

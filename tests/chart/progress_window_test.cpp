@@ -4,6 +4,7 @@
 #include "chart/progress_window.h"
 #include "core/file_attributes.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QAction>
@@ -22,22 +23,23 @@ TEST(ProgressWindow, OpensFromTheViewMenuFollowsTheStationAndSavesThePicture) {
     TestProgram app;
     ASSERT_TRUE(app.start());
     TForm1& main = app.main();
-    main.Wykrespostpu1->trigger(); // no station data: nothing to draw
+    test::control<QAction>(main, "Wykrespostpu1")->trigger(); // no station data: nothing to draw
     EXPECT_EQ(app.program().progress(), nullptr);
     app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
                             QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
     main.Nowy1Click();
 
     // Last in the menu of the summary modes, after a separator.
-    const QList<QAction*> items = main.Widok1->actions();
+    const QList<QAction*> items = test::control<QMenu>(main, "Widok1")->actions();
     ASSERT_GE(items.size(), 3);
-    EXPECT_EQ(items.back(), main.Wykrespostpu1);
-    EXPECT_EQ(main.Wykrespostpu1->text(), QStringLiteral("Wykres postępu"));
+    EXPECT_EQ(items.back(), test::control<QAction>(main, "Wykrespostpu1"));
+    EXPECT_EQ(test::control<QAction>(main, "Wykrespostpu1")->text(),
+              QStringLiteral("Wykres postępu"));
     EXPECT_TRUE(items[items.size() - 2]->isSeparator());
-    EXPECT_EQ(items[items.size() - 3], main.bez_deleted_1);
+    EXPECT_EQ(items[items.size() - 3], test::control<QAction>(main, "bez_deleted_1"));
 
-    main.Zestawieniepodmiotyzweryfikowane1->trigger();
-    main.Wykrespostpu1->trigger();
+    test::control<QAction>(main, "Zestawieniepodmiotyzweryfikowane1")->trigger();
+    test::control<QAction>(main, "Wykrespostpu1")->trigger();
     ProgressWindow* window = app.program().progress();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -45,11 +47,8 @@ TEST(ProgressWindow, OpensFromTheViewMenuFollowsTheStationAndSavesThePicture) {
     EXPECT_TRUE(window->series().points.empty());
 
     // A data entry and a change of the whole tables reach the open window.
-    app.station().changeSlot([](AwardTables& t) {
-        t.zones[5][callSlot(0)] = "K5ZZ";
-        t.zones[5][qsoDateSlot(0)] = "2024-01-10";
-        t.zones[5][verificationSlot(0)] = "2024-03-01";
-    });
+    app.tables().zones[5][verificationSlot(0)] = "2024-03-01"; // a store keeps it
+    ASSERT_TRUE(app.station().changeSlot({true, 5, 0, {"K5ZZ", "2024-01-10", ""}}));
     ASSERT_EQ(window->series().points.size(), 1u);
     EXPECT_EQ(window->series().points[0].date, QDate(2024, 3, 1));
     EXPECT_EQ(window->series().points[0].total, 15);

@@ -9,6 +9,7 @@
 #include "mainwindow/main_window.h"
 #include "reference/entity_editor.h"
 #include "support/bad_input.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ TEST(LeftoverFiles, TheProgramNeverReadsOrTripsOverThem) {
         EXPECT_TRUE(editor.Button4Click());
         return 0;
     });
-    app.main().Zarzdzaniebazpodmiotw1->trigger();
+    test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")->trigger();
     app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
     app.main().Zapisz1Click();
     EXPECT_TRUE(app.main().FormCloseQuery());

@@ -3,8 +3,9 @@
 #include "editing/entry_dialog.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
 #include "summary/summary_window.h"
+#include "support/main_window_controls.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -38,7 +39,7 @@ Row& EditingProgram::entityRow(const std::string& prefix) const {
 
 void EditingProgram::pressAndSelect(int row) {
     main().StringGrid1MouseDown(Qt::LeftButton, row, 1);
-    main().StringGrid1->selectCell(row, 1);
+    test::control<GridWidget>(main(), "StringGrid1")->selectCell(row, 1);
 }
 
 void EditingProgram::edit(const std::string& prefix, std::function<void(TForm2&)> act,
@@ -53,7 +54,7 @@ void EditingProgram::edit(const std::string& prefix, std::function<void(TForm2&)
     for (const auto& [caption, text] : messages)
         dialogs.expectMessage(caption, text);
     pressAndSelect(row);
-    main().Edycja1->trigger();
+    test::control<QAction>(main(), "Edycja1")->trigger();
     EXPECT_TRUE(dialogs.allAnswered());
 }
 
@@ -67,11 +68,11 @@ void EditingProgram::putEntry(const std::string& prefix, const std::string& call
 }
 
 QString EditingProgram::panel(int index) const {
-    return main().StatusBar1->panelText(index);
+    return test::control<StatusPanels>(main(), "StatusBar1")->panelText(index);
 }
 
 QString EditingProgram::modifiedPanel() const {
-    return main().StatusBar2->panelText(1);
+    return test::control<StatusPanels>(main(), "StatusBar2")->panelText(1);
 }
 
 QString EditingProgram::summaryPanel(int index) const {

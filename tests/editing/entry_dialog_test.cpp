@@ -3,6 +3,7 @@
 #include "editing/editing_fixture.h"
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -122,7 +123,7 @@ TEST(EntryDialog, RefusedDatesStoreNothing) {
 TEST(EntryDialog, AZoneViewShowsTheZoneAndStoresIntoTheZoneTable) {
     EditingProgram app;
     app.startWithNewStation();
-    app.main().ComboBox1->setCurrentIndex(7); // zones, 20 m
+    test::control<QComboBox>(app.main(), "ComboBox1")->setCurrentIndex(7); // zones, 20 m
     app.main().ComboBox1Change();
     app.pressAndSelect(14);
     app.dialogs.expectModal([](QDialog& dialog) {
@@ -136,7 +137,7 @@ TEST(EntryDialog, AZoneViewShowsTheZoneAndStoresIntoTheZoneTable) {
         d.Button1Click();
         return d.result();
     });
-    app.main().Edycja1->trigger();
+    test::control<QAction>(app.main(), "Edycja1")->trigger();
     EXPECT_EQ(app.tables().zones[14][callSlot(2)], "JA1AA");
     EXPECT_EQ(app.tables().zones[14][qsoDateSlot(2)], "2010-10-10");
     EXPECT_EQ(app.main().grid().cache().entry(14)[kCallColumn], "JA1AA");
@@ -166,7 +167,7 @@ TEST(EntryDialog, VerifyStampsTodayAndRefillsThenTheSlotCannotBeChanged) {
     app.pressAndSelect(app.gridRowOf("K"));
     app.dialogs.expectMessage(QStringLiteral("Błąd"),
                               QStringLiteral("Nie można zmieniać zweryfikowanych danych!"));
-    app.main().Edycja1->trigger();
+    test::control<QAction>(app.main(), "Edycja1")->trigger();
 }
 
 TEST(EntryDialog, OpensOnlyAfterAMousePressOnADataRow) {

@@ -4,6 +4,7 @@
 #include "editing/editing_fixture.h"
 #include "editing/mailto.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(Submission, RefusedWhileChangesAreUnsaved) {
     app.station().setUnsaved(true);
     app.dialogs.expectMessage(QStringLiteral("Niezapisane dane"),
                               QStringLiteral("Musisz najpierw zapisać zmiany!"));
-    app.main().Wyslij_dane->trigger();
+    test::control<QAction>(app.main(), "Wyslij_dane")->trigger();
     EXPECT_FALSE(fEmail(app).isVisible());
     ASSERT_EQ(app.dialogs.messages.size(), 1u);
     EXPECT_EQ(app.dialogs.messages[0].icon, Icon::Warning);
@@ -40,7 +41,7 @@ TEST(Submission, SendOpensTheLinkForRecipientCallsignInUpperCaseAndPath) {
     app.station().setUnsaved(false);
     app.station().setCallsign("sp9xyz");
     app.station().setPath(app.folder.path(QStringLiteral("moje dane.csv")));
-    app.main().Wyslij_dane->trigger();
+    test::control<QAction>(app.main(), "Wyslij_dane")->trigger();
     TFEmail& dialog = fEmail(app);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("weryfikacja@zefirant.pl"));
@@ -64,7 +65,7 @@ TEST(Submission, TheRecipientComesFromTheSettingsAndIsWrittenBackOnlyWhenOpened)
     EXPECT_TRUE(app.main().FormCloseQuery());
     EXPECT_EQ(storedRecipient(app), "sprawdzajacy@example.pl");
 
-    app.main().Wyslij_dane->trigger();
+    test::control<QAction>(app.main(), "Wyslij_dane")->trigger();
     EXPECT_EQ(fEmail(app).Edit1->text(), QStringLiteral("sprawdzajacy@example.pl"));
     fEmail(app).Edit1->setText(QStringLiteral("inny@example.pl"));
     fEmail(app).hide();
@@ -77,7 +78,7 @@ TEST(Submission, WithoutAStoredRecipientTheDesignedAddressIsProposedAndWritten) 
     app.folder.write(QStringLiteral("zefirant.ini"), {"[Konfiguracja]", "Znak=SP9XYZ"});
     app.startWithNewStation();
     app.station().setUnsaved(false);
-    app.main().Wyslij_dane->trigger();
+    test::control<QAction>(app.main(), "Wyslij_dane")->trigger();
     EXPECT_EQ(fEmail(app).Edit1->text(), QStringLiteral("weryfikacja@zefirant.pl"));
 
     EditingProgram fresh; // a first run: no settings file

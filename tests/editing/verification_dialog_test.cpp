@@ -2,6 +2,7 @@
 
 #include "editing/editing_fixture.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,7 +28,7 @@ TEST(VerificationMarking, NothingWaitingIsRefused) {
     app.entityRow("K")[verificationSlot(0)] = "2006-07-07";
     app.dialogs.expectMessage(QStringLiteral("Błąd"),
                               QStringLiteral("Brak danych do weryfikacji!"));
-    app.main().Weryfikacjadanych1->trigger();
+    test::control<QAction>(app.main(), "Weryfikacjadanych1")->trigger();
     EXPECT_FALSE(form4(app).isVisible());
 }
 
@@ -36,7 +37,7 @@ TEST(VerificationMarking, NoIsTheDefaultAnswerAndChangesNothing) {
     app.startWithNewStation();
     app.putEntry("K", "W1AW", "2006-06-06");
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kQuestion, Answer::No);
-    app.main().Weryfikacjadanych1->trigger();
+    test::control<QAction>(app.main(), "Weryfikacjadanych1")->trigger();
     ASSERT_EQ(app.dialogs.messages.size(), 1u);
     EXPECT_TRUE(app.dialogs.messages[0].defaultNo);
     EXPECT_EQ(app.dialogs.messages[0].buttons, Buttons::YesNo);
@@ -55,7 +56,7 @@ TEST(VerificationMarking, OkStampsTheWaitingSlotsAndMarksTheDataModified) {
     app.station().setUnsaved(false);
     app.system.date = QDate(2008, 11, 7);
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kQuestion, Answer::Yes);
-    app.main().Weryfikacjadanych1->trigger();
+    test::control<QAction>(app.main(), "Weryfikacjadanych1")->trigger();
     TForm4& dialog = form4(app);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("2008-11-07"));
@@ -72,7 +73,7 @@ TEST(VerificationMarking, OkStampsTheWaitingSlotsAndMarksTheDataModified) {
     EXPECT_EQ(app.summaryPanel(1), QStringLiteral("Do weryfikacji: 0"));
 
     // The fill that followed shows the marks on the 20 m view.
-    app.main().ComboBox1->setCurrentIndex(2);
+    test::control<QComboBox>(app.main(), "ComboBox1")->setCurrentIndex(2);
     app.main().ComboBox1Change();
     EXPECT_EQ(app.panel(2), QStringLiteral("Do weryfikacji:  0/0"));
     EXPECT_EQ(app.panel(1), QStringLiteral("Zweryfikowane:   3/3"));
@@ -83,13 +84,13 @@ TEST(VerificationMarking, EnterInTheDateBoxRunsOkAndCancelChangesNothing) {
     app.startWithNewStation();
     app.putEntry("K", "W1AW", "2006-06-06");
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kQuestion, Answer::Yes);
-    app.main().Weryfikacjadanych1->trigger();
+    test::control<QAction>(app.main(), "Weryfikacjadanych1")->trigger();
     form4(app).Button2Click();
     EXPECT_FALSE(form4(app).isVisible());
     EXPECT_EQ(app.entityRow("K")[verificationSlot(0)], "");
 
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"), kQuestion, Answer::Yes);
-    app.main().Weryfikacjadanych1->trigger();
+    test::control<QAction>(app.main(), "Weryfikacjadanych1")->trigger();
     form4(app).Edit1->clear();
     test::typeInto(form4(app).Edit1, QStringLiteral("2009;01"));
     EXPECT_TRUE(form4(app).Edit1KeyPress(Qt::Key_Return));

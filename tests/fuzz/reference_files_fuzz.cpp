@@ -6,11 +6,11 @@
 
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
+#include "core/summary_counts.h"
 #include "import/adif_import.h"
 #include "import/error_list.h"
 #include "mainwindow/entity_grid.h"
 #include "reference/entity_list.h"
-#include "summary/summary_counts.h"
 
 #include <memory>
 

@@ -8,8 +8,8 @@
 
 #include "core/reconciliation.h"
 #include "core/station_file.h"
+#include "core/summary_counts.h"
 #include "mainwindow/entity_grid.h"
-#include "summary/summary_counts.h"
 
 #include <algorithm>
 #include <memory>

@@ -7,6 +7,7 @@
 #include "import/import_fixture.h"
 #include "mainwindow/main_window.h"
 #include "support/bad_input.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QElapsedTimer>
@@ -86,7 +87,7 @@ void runImport(TestProgram& app, const QString& path, const test::BadInput& inpu
         test::expectNoHang(clock.elapsed(), "import run", input);
         return dialog.result();
     });
-    app.main().Importdanych1->trigger();
+    test::control<QAction>(app.main(), "Importdanych1")->trigger();
 }
 
 TEST(BadAdifFile, TheImportTakesWhatItCanPlaceAndASaveWritesASoundFile) {

@@ -1,10 +1,10 @@
 // The counts an import run keeps as it goes equal a count made here, record
 // by record, of a log that holds every way a record can miss its slot.
 
+#include "core/summary_counts.h"
 #include "import/adif_import.h"
 #include "import/import_fixture.h"
 #include "import/import_report.h"
-#include "summary/summary_counts.h"
 
 #include <gtest/gtest.h>
 

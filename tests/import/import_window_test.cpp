@@ -9,8 +9,9 @@
 #include "import/import_fixture.h"
 #include "import/import_result_window.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
 #include "summary/summary_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ void openImport(TestProgram& app, const std::function<void(TForm7&)>& act) {
         act(static_cast<TForm7&>(dialog));
         return dialog.result();
     });
-    app.main().Importdanych1->trigger();
+    test::control<QAction>(app.main(), "Importdanych1")->trigger();
 }
 
 // Picks the file through "Wybierz" and runs the import, expecting `message`.
@@ -88,7 +89,7 @@ QString summaryCell(TestProgram& app, int row, int column) {
 }
 
 QString statePanel(TestProgram& app) {
-    return app.main().StatusBar2->panelText(1);
+    return test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(1);
 }
 
 Qso usa80() {
@@ -143,7 +144,7 @@ TEST(ImportWindow, ARunFillsTheTablesAndBringsBothWindowsUpToDate) {
     EXPECT_EQ(gridRow(app, "K")[kCallColumn], "K1ABC");
     EXPECT_EQ(gridRow(app, "K")[kConfirmationColumn], "QSL");
     EXPECT_EQ(gridRow(app, "ZA")[kCallColumn], "");
-    EXPECT_TRUE(app.main().Wszystkiepodmioty1->isChecked());
+    EXPECT_TRUE(test::control<QAction>(app.main(), "Wszystkiepodmioty1")->isChecked());
 
     TForm7& dialog = importDialog(app);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -379,7 +380,7 @@ TEST(ImportWindow, NothingOpensWhenNewCannotBuildTheTables) {
     app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
                             QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
     app.dialogs.expectMessage(QStringLiteral("Błąd"), missingReferenceFileMessage(entityFile));
-    app.main().Importdanych1->trigger(); // no rules box, no dialog
+    test::control<QAction>(app.main(), "Importdanych1")->trigger(); // no rules box, no dialog
     EXPECT_FALSE(QFile::exists(app.folder.path(kErrorListFileName)));
 }
 

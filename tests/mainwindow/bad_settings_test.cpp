@@ -12,6 +12,7 @@
 #include "summary/summary_window.h"
 
 #include "support/bad_input.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QElapsedTimer>
@@ -134,7 +135,7 @@ TEST(BadSettingsFile, StartUpReadsWhatItCanAndTheFilesWrittenAfterAreSound) {
         test::expectNoHang(clock.elapsed(), "start-up", input);
 
         clock.restart();
-        app.main().Wyslij_dane->trigger();
+        test::control<QAction>(app.main(), "Wyslij_dane")->trigger();
         if (stationDataLoaded(app.tables())) {
             app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
             app.main().Zapisz1Click();

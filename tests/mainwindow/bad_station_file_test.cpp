@@ -9,6 +9,7 @@
 
 #include "support/bad_input.h"
 #include "support/cpu_time.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QAction>
@@ -104,7 +105,7 @@ void saveAsAndCheck(TestProgram& app, const test::BadInput& input) {
     const QString saved = QStringLiteral("zapisany.csv");
     QFile::remove(app.folder.path(saved));
     app.dialogs.expectSave(app.folder.path(saved));
-    saveAndCheck(app, *app.main().Zapiszjako1, saved, input);
+    saveAndCheck(app, *test::control<QAction>(app.main(), "Zapiszjako1"), saved, input);
 }
 
 TEST(BadStationFile, OpenLoadsWhatItCanAndASaveWritesASoundFile) {
@@ -118,7 +119,7 @@ TEST(BadStationFile, OpenLoadsWhatItCanAndASaveWritesASoundFile) {
         app.dialogs.expectOpen(app.folder.path(QStringLiteral("zly.csv")));
         QElapsedTimer clock;
         clock.start();
-        app.main().Otwrz1->trigger();
+        test::control<QAction>(app.main(), "Otwrz1")->trigger();
         paint(app);
         test::expectNoHang(clock.elapsed(), "Open", input);
         test::reportMessages(app.dialogs.messages, "Open", input);
@@ -146,7 +147,8 @@ TEST(BadStationFile, StartUpLoadsWhatItCanAndSaveRewritesTheFileSoundly) {
         test::expectStorableTables(app.tables());
         if (!stationDataLoaded(app.tables()))
             continue; // nothing to save: Save does nothing
-        saveAndCheck(app, *app.main().Zapisz1, QStringLiteral("zly.csv"), input);
+        saveAndCheck(app, *test::control<QAction>(app.main(), "Zapisz1"), QStringLiteral("zly.csv"),
+                     input);
     }
 }
 
@@ -169,7 +171,8 @@ TEST(BadStationFile, AHugeFieldCostsARepaintNoMoreThanAShortOne) {
     const auto hugeTime = fiveRepaints();
     // Laid out whole, a 10 MB field would cost seconds of each repaint.
     test::expectGrowthBelow(shortTime, hugeTime, 10, "five repaints, short then 10 MB fields");
-    const QAbstractItemModel& cells = *app.main().StringGrid1->model();
+    const QAbstractItemModel& cells =
+        *test::control<GridWidget>(app.main(), "StringGrid1")->model();
     EXPECT_EQ(cells.data(cells.index(0, kNameColumn)).toString().size(), kShownCharacters);
 }
 

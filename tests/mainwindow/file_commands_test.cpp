@@ -5,7 +5,8 @@
 #include "core/reconciliation.h"
 #include "core/reference_files.h"
 #include "core/station_file.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QAction>
@@ -45,7 +46,8 @@ TEST(FileCommands, SaveAsAppendsCsvAndWritesTheFileByteForByte) {
     app.main().Zapiszjako1Click();
     EXPECT_EQ(app.dialogs.lastFileFilter, QStringLiteral("Pliki CSV |*.csv|Wszystkie pliki|*.*"));
     EXPECT_EQ(app.station().path(), app.folder.path(QStringLiteral("stacja.csv")));
-    EXPECT_EQ(app.main().StatusBar2->toolTip(), app.station().path());
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->toolTip(),
+              app.station().path());
     EXPECT_FALSE(app.station().unsaved());
 
     const std::string bytes = app.folder.readBytes(QStringLiteral("stacja.csv"));
@@ -98,7 +100,7 @@ TEST(FileCommands, SaveOnAReadOnlyFile) {
     app.main().Zapisz1Click();
     EXPECT_FALSE(isReadOnly(path));
     EXPECT_FALSE(app.station().unsaved());
-    EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
+    EXPECT_TRUE(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(1).isEmpty());
 }
 
 TEST(FileCommands, CtrlSSavesQuietlyAndNeverWithoutData) {
@@ -116,7 +118,7 @@ TEST(FileCommands, CtrlSSavesQuietlyAndNeverWithoutData) {
     app.station().setUnsaved(true);
     app.main().StringGrid1KeyDown(Qt::Key_S, Qt::ControlModifier); // no message now
     EXPECT_FALSE(app.station().unsaved());
-    EXPECT_TRUE(app.main().StatusBar2->panelText(1).isEmpty());
+    EXPECT_TRUE(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(1).isEmpty());
 }
 
 // A call entered and not saved, and New's question about it answered.
@@ -194,7 +196,8 @@ TEST(FileCommands, OpenReconcilesMissingAndDifferingEntities) {
     EXPECT_EQ(t.entities[1][callSlot(1)], "DL1AA");
     EXPECT_EQ(lastOccupiedEntityRow(t), static_cast<int>(reference.size()));
     EXPECT_TRUE(app.station().unsaved());
-    EXPECT_EQ(app.main().StatusBar2->panelText(1), QStringLiteral("Modyfikacja"));
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(1),
+              QStringLiteral("Modyfikacja"));
 }
 
 TEST(FileCommands, AnsweringNoTwiceLeavesTheFlagAsItWas) {
@@ -212,7 +215,7 @@ TEST(FileCommands, AnsweringNoTwiceLeavesTheFlagAsItWas) {
     app.main().Otwrz1Click();
     EXPECT_EQ(app.tables().entities[1][0], oldMalta);
     EXPECT_FALSE(app.station().unsaved());
-    EXPECT_TRUE(app.main().ComboBox1->isEnabled());
+    EXPECT_TRUE(test::control<QComboBox>(app.main(), "ComboBox1")->isEnabled());
 }
 
 // A pipe or a device is there, but no file to open: it is named for what it is.
@@ -249,12 +252,12 @@ TEST(FileCommands, OpenOfAnUnreadableFileKeepsThePreviousPath) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), unreadable));
     app.dialogs.expectOpen(unreadable);
     app.dialogs.answerUnexpectedMessages(Answer::Ok);
-    app.main().Otwrz1->trigger();
+    test::control<QAction>(app.main(), "Otwrz1")->trigger();
     ASSERT_EQ(app.dialogs.messages.size(), 1U);
     EXPECT_TRUE(app.dialogs.messages.back().text.startsWith(QStringLiteral("Błąd odczytu pliku")))
         << app.dialogs.messages.back().text.toStdString();
     EXPECT_EQ(app.station().path(), previous);
-    EXPECT_EQ(app.main().StatusBar2->panelText(0), previous);
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(0), previous);
     EXPECT_EQ(app.station().callsign(), "SP9XYZ");
 }
 
@@ -268,8 +271,8 @@ TEST(FileCommands, NewShowsAllEntities) {
                             QStringLiteral("Podaj swój znak:"), QStringLiteral("SP9XYZ"));
     app.main().Nowy1Click();
     EXPECT_EQ(app.main().checkedView(), View::All);
-    EXPECT_TRUE(app.main().Wszystkiepodmioty1->isChecked());
-    EXPECT_EQ(app.main().Label5->text(), viewCaption(View::All));
+    EXPECT_TRUE(test::control<QAction>(app.main(), "Wszystkiepodmioty1")->isChecked());
+    EXPECT_EQ(test::control<QLabel>(app.main(), "Label5")->text(), viewCaption(View::All));
     EXPECT_GT(app.main().grid().model().lastRow(), 1);
 }
 
@@ -333,7 +336,7 @@ TEST(FileCommands, SaveRefusesAFieldWithALineEnd) {
     app.station().setUnsaved(true);
     app.dialogs.answerUnexpectedMessages(Answer::Ok);
     const std::size_t shown = app.dialogs.messages.size();
-    app.main().Zapisz1->trigger();
+    test::control<QAction>(app.main(), "Zapisz1")->trigger();
     ASSERT_EQ(app.dialogs.messages.size(), shown + 1);
     EXPECT_TRUE(app.dialogs.messages.back().text.contains(QStringLiteral("nie został zapisany")));
     EXPECT_EQ(app.folder.readBytes(QStringLiteral("c.csv")), before);

@@ -4,7 +4,8 @@
 
 #include "mainwindow/grid_widget.h"
 #include "mainwindow/search_dialog.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
+#include "support/main_window_controls.h"
 #include "support/test_folder.h"
 #include "support/test_program.h"
 
@@ -31,14 +32,17 @@ TEST(GridWindow, HeaderClicksSetDirectionAndThePrefixPrompt) {
     app.startWithNewStation();
     TForm1& m = app.main();
     m.StringGrid1MouseDown(Qt::LeftButton, 0, 2);
-    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Malejąco"));
-    EXPECT_FALSE(m.Label1->isEnabled());
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar2")->panelText(2),
+              QStringLiteral("  Malejąco"));
+    EXPECT_FALSE(test::control<QLabel>(m, "Label1")->isEnabled());
     EXPECT_EQ(m.grid().model().cell(2, 1), "ZA");
     m.StringGrid1MouseDown(Qt::LeftButton, 0, 2);
-    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
-    EXPECT_TRUE(m.Label1->isEnabled());
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar2")->panelText(2),
+              QStringLiteral("  Rosnąco"));
+    EXPECT_TRUE(test::control<QLabel>(m, "Label1")->isEnabled());
     m.StringGrid1MouseDown(Qt::LeftButton, 0, 3);
-    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar2")->panelText(2),
+              QStringLiteral("  Rosnąco"));
     EXPECT_EQ(m.grid().model().cell(3, 1), "Abu Ail Is.");
 }
 
@@ -47,9 +51,9 @@ TEST(GridWindow, EmptyViewSaysSoAndKeepsItsMenuItem) {
     app.startWithNewStation();
     TForm1& m = app.main();
     app.dialogs.expectMessage(QStringLiteral("Informacja"), kNothingToShow);
-    m.Podmiotyzweryfikowane1->trigger();
-    EXPECT_TRUE(m.Podmiotyzweryfikowane1->isChecked());
-    EXPECT_EQ(m.Label5->text(), QStringLiteral("Zweryfikowane"));
+    test::control<QAction>(m, "Podmiotyzweryfikowane1")->trigger();
+    EXPECT_TRUE(test::control<QAction>(m, "Podmiotyzweryfikowane1")->isChecked());
+    EXPECT_EQ(test::control<QLabel>(m, "Label5")->text(), QStringLiteral("Zweryfikowane"));
     EXPECT_EQ(app.dialogs.messages.back().icon, Icon::Warning);
 }
 
@@ -57,24 +61,25 @@ TEST(GridWindow, ViewItemsDoNothingWithoutData) {
     TestProgram app;
     ASSERT_TRUE(app.start());
     TForm1& m = app.main();
-    m.Podmiotydoweryfikacji1->trigger();
-    m.bez_deleted_1->trigger();
-    m.Zestawieniepodmiotyzweryfikowane1->trigger();
-    EXPECT_TRUE(m.Wszystkiepodmioty1->isChecked());
-    EXPECT_FALSE(m.Podmiotydoweryfikacji1->isChecked());
-    EXPECT_FALSE(m.bez_deleted_1->isChecked());
-    EXPECT_TRUE(m.Zestawieniewszystkiepodmioty1->isChecked());
+    test::control<QAction>(m, "Podmiotydoweryfikacji1")->trigger();
+    test::control<QAction>(m, "bez_deleted_1")->trigger();
+    test::control<QAction>(m, "Zestawieniepodmiotyzweryfikowane1")->trigger();
+    EXPECT_TRUE(test::control<QAction>(m, "Wszystkiepodmioty1")->isChecked());
+    EXPECT_FALSE(test::control<QAction>(m, "Podmiotydoweryfikacji1")->isChecked());
+    EXPECT_FALSE(test::control<QAction>(m, "bez_deleted_1")->isChecked());
+    EXPECT_TRUE(test::control<QAction>(m, "Zestawieniewszystkiepodmioty1")->isChecked());
 }
 
 TEST(GridWindow, HidingDeletedEntitiesFromTheMenu) {
     TestProgram app;
     app.startWithNewStation();
     TForm1& m = app.main();
-    m.bez_deleted_1->trigger();
-    EXPECT_TRUE(m.bez_deleted_1->isChecked());
+    test::control<QAction>(m, "bez_deleted_1")->trigger();
+    EXPECT_TRUE(test::control<QAction>(m, "bez_deleted_1")->isChecked());
     EXPECT_EQ(m.grid().model().rowCount(), 6);    // one of six is deleted
     m.StringGrid1MouseDown(Qt::LeftButton, 0, 1); // "D" cannot be sorted now
-    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar2")->panelText(2),
+              QStringLiteral("  Rosnąco"));
     EXPECT_EQ(m.grid().sortColumn(), 2);
 }
 
@@ -84,11 +89,13 @@ TEST(GridWindow, TypedPrefixMovesTheSelection) {
     TForm1& m = app.main();
     EXPECT_TRUE(m.StringGrid1KeyPress(u's'));
     EXPECT_TRUE(m.StringGrid1KeyPress(u'p'));
-    EXPECT_EQ(m.Label3->text(), QStringLiteral("SP"));
-    EXPECT_EQ(m.Label1->text(), QStringLiteral("ESC - szukanie następnego podmiotu"));
+    EXPECT_EQ(test::control<QLabel>(m, "Label3")->text(), QStringLiteral("SP"));
+    EXPECT_EQ(test::control<QLabel>(m, "Label1")->text(),
+              QStringLiteral("ESC - szukanie następnego podmiotu"));
     EXPECT_EQ(m.grid().model().cell(2, m.grid().model().currentRow()), "SP");
     EXPECT_TRUE(m.StringGrid1KeyPress(QChar(27)));
-    EXPECT_EQ(m.Label1->text(), QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
+    EXPECT_EQ(test::control<QLabel>(m, "Label1")->text(),
+              QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
 }
 
 // What the user does to the grid widget itself: a letter while sorted by
@@ -101,17 +108,18 @@ TEST(GridWindow, LettersAndPressesTheGridDoesNotTakeDoNothing) {
     m.StringGrid1MouseDown(Qt::LeftButton, 0, 3); // sorted by name
     const int row = m.grid().model().currentRow();
     QKeyEvent letter(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"));
-    QApplication::sendEvent(m.StringGrid1, &letter);
+    QApplication::sendEvent(test::control<GridWidget>(m, "StringGrid1"), &letter);
     EXPECT_EQ(m.grid().model().currentRow(), row);
-    EXPECT_EQ(m.Label3->text(), QString());
+    EXPECT_EQ(test::control<QLabel>(m, "Label3")->text(), QString());
 
-    QWidget* space = m.StringGrid1->viewport();
+    QWidget* space = test::control<GridWidget>(m, "StringGrid1")->viewport();
     const QPointF below(5, space->height() - 2);
-    ASSERT_LT(m.StringGrid1->rowAt(static_cast<int>(below.y())), 0);
+    ASSERT_LT(test::control<GridWidget>(m, "StringGrid1")->rowAt(static_cast<int>(below.y())), 0);
     QMouseEvent press(QEvent::MouseButtonPress, below, space->mapToGlobal(below), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(space, &press);
-    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar2")->panelText(2),
+              QStringLiteral("  Rosnąco"));
     EXPECT_EQ(m.grid().sortColumn(), 3);
 }
 
@@ -119,8 +127,8 @@ TEST(GridWindow, LettersAndPressesTheGridDoesNotTakeDoNothing) {
 TEST(GridWindow, TheSelectorLooksDisabledWhenItIs) {
     TestProgram app;
     ASSERT_TRUE(app.start()); // no station data: the selector is disabled
-    const QPalette& palette = app.main().ComboBox1->palette();
-    EXPECT_FALSE(app.main().ComboBox1->isEnabled());
+    const QPalette& palette = test::control<QComboBox>(app.main(), "ComboBox1")->palette();
+    EXPECT_FALSE(test::control<QComboBox>(app.main(), "ComboBox1")->isEnabled());
     EXPECT_EQ(palette.color(QPalette::Active, QPalette::ButtonText), QColor(0, 84, 227));
     EXPECT_NE(palette.color(QPalette::Disabled, QPalette::ButtonText), QColor(0, 84, 227));
 }
@@ -133,7 +141,7 @@ TEST(GridWindow, HidingDeletedEntitiesIsRestoredFromTheSettings) {
     app.startWithNewStation();
     TForm1& m = app.main();
     EXPECT_TRUE(m.grid().hideDeleted());
-    EXPECT_TRUE(m.bez_deleted_1->isChecked());
+    EXPECT_TRUE(test::control<QAction>(m, "bez_deleted_1")->isChecked());
     EXPECT_TRUE(m.FormCloseQuery());
     EXPECT_TRUE(m.settingsFile().readBool("Wyswietlanie", "Usuniete", false));
 }
@@ -146,7 +154,7 @@ TEST(GridWindow, HelpKeyAndSearchKey) {
                               QStringLiteral("Pewnie kiedyś powstanie..."));
     EXPECT_TRUE(m.StringGrid1KeyDown(Qt::Key_F1, Qt::ShiftModifier));
 
-    m.Podmiotyniepotwierdzone1->trigger();
+    test::control<QAction>(m, "Podmiotyniepotwierdzone1")->trigger();
     app.dialogs.expectMessage(QStringLiteral("Ostrzeżenie"),
                               QStringLiteral("Szukanie odbywa się tylko w wyświetlanych "
                                              "podmiotach.\nNie jest ustawione wyświetlanie "
@@ -188,7 +196,7 @@ TEST(GridWindow, ACutCellShowsItsWholeTextAsATooltip) {
     const std::string prefixes = "W0 W5 W8 W9 VE3 VE6 VE7 VE8 XE1 XE2 KL7 KH6 VY1 VO1 VO2";
     app.tables().zones[4][0] = test::zoneFileLine(4, prefixes);
     TForm1& m = app.main();
-    m.ComboBox1->setCurrentIndex(5);
+    test::control<QComboBox>(m, "ComboBox1")->setCurrentIndex(5);
     m.ComboBox1Change();
     m.show();
     QApplication::processEvents();
@@ -202,9 +210,12 @@ TEST(GridWindow, ACutCellShowsItsWholeTextAsATooltip) {
     for (const Case& c : {Case{4, kPrefixColumn, {}}, Case{3, kNameColumn, {}},
                           Case{4, kNameColumn, QString::fromStdString(prefixes)}}) {
         SCOPED_TRACE(testing::Message() << "row " << c.row << " column " << c.column);
-        QWidget* cells = m.StringGrid1->viewport();
-        const QPoint at =
-            m.StringGrid1->visualRect(m.StringGrid1->model()->index(c.row - 1, c.column)).center();
+        QWidget* cells = test::control<GridWidget>(m, "StringGrid1")->viewport();
+        const QPoint at = test::control<GridWidget>(m, "StringGrid1")
+                              ->visualRect(test::control<GridWidget>(m, "StringGrid1")
+                                               ->model()
+                                               ->index(c.row - 1, c.column))
+                              .center();
         QHelpEvent help(QEvent::ToolTip, at, cells->mapToGlobal(at));
         QApplication::sendEvent(cells, &help);
         EXPECT_EQ(help.isAccepted(), !c.toolTip.isEmpty());

@@ -9,8 +9,9 @@
 #include "core/station_file.h"
 #include "editing/entry_dialog.h"
 #include "mainwindow/grid_widget.h"
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
 #include "summary/summary_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QApplication>
@@ -33,7 +34,7 @@ namespace {
 using test::TestProgram;
 
 void selectView(TForm1& main, int index) {
-    main.ComboBox1->setCurrentIndex(index);
+    test::control<QComboBox>(main, "ComboBox1")->setCurrentIndex(index);
     main.ComboBox1Change();
 }
 
@@ -53,15 +54,20 @@ TEST(MainWindow, EmptyStartState) {
     ASSERT_TRUE(app.start());
     TForm1& m = app.main();
     EXPECT_EQ(m.pos(), QPoint(0, 226));
-    EXPECT_EQ(m.StatusBar1->panelText(0), QStringLiteral("Razem:       0/0"));
-    EXPECT_EQ(m.StatusBar1->panelText(1), QStringLiteral("Zweryfikowane:   0/0"));
-    EXPECT_EQ(m.StatusBar1->panelText(2), QStringLiteral("Do weryfikacji:  0/0"));
-    EXPECT_EQ(m.StatusBar2->panelText(2), QStringLiteral("  Rosnąco"));
-    EXPECT_FALSE(m.ComboBox1->isEnabled());
-    EXPECT_TRUE(m.Nowy1->isEnabled());
-    EXPECT_TRUE(m.Importdanych1->isEnabled());
-    EXPECT_EQ(m.Label5->text(), QStringLiteral("Wszystkie podmioty"));
-    EXPECT_EQ(m.Label1->text(), QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar1")->panelText(0),
+              QStringLiteral("Razem:       0/0"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar1")->panelText(1),
+              QStringLiteral("Zweryfikowane:   0/0"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar1")->panelText(2),
+              QStringLiteral("Do weryfikacji:  0/0"));
+    EXPECT_EQ(test::control<StatusPanels>(m, "StatusBar2")->panelText(2),
+              QStringLiteral("  Rosnąco"));
+    EXPECT_FALSE(test::control<QComboBox>(m, "ComboBox1")->isEnabled());
+    EXPECT_TRUE(test::control<QAction>(m, "Nowy1")->isEnabled());
+    EXPECT_TRUE(test::control<QAction>(m, "Importdanych1")->isEnabled());
+    EXPECT_EQ(test::control<QLabel>(m, "Label5")->text(), QStringLiteral("Wszystkie podmioty"));
+    EXPECT_EQ(test::control<QLabel>(m, "Label1")->text(),
+              QStringLiteral("Wprowadź prefiks szukanego podmiotu"));
     const char* headers[] = {"ADIF", "D",        "Prefiks", "Podmiot",
                              "Znak", "Data QSO", "Potw.",   "Data wer."};
     for (int c = 0; c < 8; ++c)
@@ -192,7 +198,7 @@ TEST(MainWindow, SettingsNameTheLastFileWhichIsLoadedAtStart) {
     EXPECT_EQ(second.station().callsign(), "SP9XYZ");
     EXPECT_EQ(second.tables().entities[2][callSlot(0)], "K1ABC");
     EXPECT_EQ(second.main().windowTitle(), QStringLiteral("Zestawienie podmiotów - pasmo 80M"));
-    EXPECT_TRUE(second.main().ComboBox1->isEnabled());
+    EXPECT_TRUE(test::control<QComboBox>(second.main(), "ComboBox1")->isEnabled());
 }
 
 TEST(MainWindow, SettingsNamingAMissingFileShowThePathAndLoadNothing) {
@@ -201,7 +207,8 @@ TEST(MainWindow, SettingsNamingAMissingFileShowThePathAndLoadNothing) {
                      {"[Konfiguracja]", "Plik=" + app.folder.path("gone.csv").toStdString()});
     ASSERT_TRUE(app.start());
     EXPECT_FALSE(stationDataLoaded(app.tables()));
-    EXPECT_EQ(app.main().StatusBar2->toolTip(), app.folder.path(QStringLiteral("gone.csv")));
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->toolTip(),
+              app.folder.path(QStringLiteral("gone.csv")));
 }
 
 // The file's header names its station; the file name only when it does not.
@@ -244,10 +251,10 @@ TEST(MainWindow, ParameterModeLoadEnablesTheSelector) {
         t.entities[static_cast<int>(i) + 1][0] = reference[i];
     app.folder.write(QStringLiteral("SP5ABC.csv"), stationFileLines(t, "SP5ABC", "d"));
     ASSERT_TRUE(app.start(app.folder.path(QStringLiteral("SP5ABC.csv"))));
-    EXPECT_FALSE(app.main().ComboBox1->isEnabled());
+    EXPECT_FALSE(test::control<QComboBox>(app.main(), "ComboBox1")->isEnabled());
     app.main().FormActivate();
     EXPECT_TRUE(stationDataLoaded(app.tables()));
-    EXPECT_TRUE(app.main().ComboBox1->isEnabled());
+    EXPECT_TRUE(test::control<QComboBox>(app.main(), "ComboBox1")->isEnabled());
     EXPECT_EQ(app.station().callsign(), "SP5ABC");
     selectView(app.main(), 7);
     EXPECT_EQ(app.main().windowTitle(), QStringLiteral("Aktualizacja stref - pasmo 20M"));
@@ -264,7 +271,8 @@ TEST(MainWindow, TheSearchHintShowsWholeBesideTheLongestViewName) {
     app.dialogs.expectMessage(QStringLiteral("Informacja"),
                               QStringLiteral("Brak elementów do wyświetlenia!"));
     m.Podmiotypotwierdzone1Click();
-    ASSERT_EQ(m.Label5->text(), QStringLiteral("Potwierdzone (zwer. i do weryf.)"));
+    ASSERT_EQ(test::control<QLabel>(m, "Label5")->text(),
+              QStringLiteral("Potwierdzone (zwer. i do weryf.)"));
     const auto shownWhole = [](const QLabel* label) {
         return label->contentsRect().width() >=
                label->fontMetrics().horizontalAdvance(label->text());
@@ -278,23 +286,25 @@ TEST(MainWindow, TheSearchHintShowsWholeBesideTheLongestViewName) {
         if (searching)
             m.StringGrid1KeyPress(u's');
         QApplication::processEvents();
-        SCOPED_TRACE(m.Label1->text().toStdString());
-        EXPECT_TRUE(shownWhole(m.Label1)) << m.Label1->width();
-        EXPECT_FALSE(toolTipShown(m.Label1));
+        SCOPED_TRACE(test::control<QLabel>(m, "Label1")->text().toStdString());
+        EXPECT_TRUE(shownWhole(test::control<QLabel>(m, "Label1")))
+            << test::control<QLabel>(m, "Label1")->width();
+        EXPECT_FALSE(toolTipShown(test::control<QLabel>(m, "Label1")));
         // A typed prefix may take the view name's room; an empty one not.
-        EXPECT_TRUE(searching || shownWhole(m.Label5)) << m.Label5->width();
+        EXPECT_TRUE(searching || shownWhole(test::control<QLabel>(m, "Label5")))
+            << test::control<QLabel>(m, "Label5")->width();
     }
 
     app.state().widthCorrection = -1000;
     m.StringGrid1MouseUp();
     QApplication::processEvents();
     ASSERT_EQ(m.width(), 425);
-    for (QLabel* label : {m.Label5, m.Label1}) {
+    for (QLabel* label : {test::control<QLabel>(m, "Label5"), test::control<QLabel>(m, "Label1")}) {
         if (!shownWhole(label)) {
             EXPECT_TRUE(toolTipShown(label)) << label->objectName().toStdString();
         }
     }
-    EXPECT_FALSE(shownWhole(m.Label5));
+    EXPECT_FALSE(shownWhole(test::control<QLabel>(m, "Label5")));
 }
 
 // The row goes back to 1 when the main window becomes the program's active
@@ -307,7 +317,7 @@ TEST(MainWindow, ActivationFromAnotherOfTheProgramsWindowsOnly) {
     m.show();
     app.summary().show();
     QApplication::setActiveWindow(&m);
-    m.StringGrid1->selectCell(5, 1);
+    test::control<GridWidget>(m, "StringGrid1")->selectCell(5, 1);
     QApplication::setActiveWindow(nullptr);
     QApplication::setActiveWindow(&m);
     EXPECT_EQ(m.grid().model().currentRow(), 5);
@@ -340,7 +350,7 @@ TEST(MainWindow, ActivationKeepsTheEditedRowAndTheClickedOne) {
     };
     for (const auto& leave : exits) {
         m.StringGrid1MouseDown(Qt::LeftButton, last, 1);
-        m.StringGrid1->selectCell(last, 1);
+        test::control<GridWidget>(m, "StringGrid1")->selectCell(last, 1);
         app.dialogs.expectModal([&](QDialog& dialog) {
             dialog.show();
             QApplication::setActiveWindow(&dialog);
@@ -348,16 +358,16 @@ TEST(MainWindow, ActivationKeepsTheEditedRowAndTheClickedOne) {
             QApplication::setActiveWindow(&m);
             return dialog.result();
         });
-        m.Edycja1->trigger();
+        test::control<QAction>(m, "Edycja1")->trigger();
         EXPECT_EQ(m.grid().model().currentRow(), last);
     }
 
     // Among the 40 zones, scrolled to the last: moving to row 1 first would
     // put another row under the pointer.
     selectView(m, 5);
-    QAbstractItemView& view = *m.StringGrid1;
+    QAbstractItemView& view = *test::control<GridWidget>(m, "StringGrid1");
     for (const bool pressFirst : {true, false}) {
-        m.StringGrid1->selectCell(kZoneRows, 1);
+        test::control<GridWidget>(m, "StringGrid1")->selectCell(kZoneRows, 1);
         const int clicked = kZoneRows - 2;
         const QPoint at = view.visualRect(view.model()->index(clicked - 1, 3)).center();
         const auto mouse = [&](QEvent::Type type) {

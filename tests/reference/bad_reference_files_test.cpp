@@ -9,6 +9,7 @@
 #include "reference/entity_editor.h"
 
 #include "support/bad_input.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QElapsedTimer>
@@ -174,7 +175,7 @@ TEST(BadReferenceFiles, TheEntityEditorEditsAndAddsWhatTheFileHolds) {
             }
             return 0;
         });
-        app.main().Zarzdzaniebazpodmiotw1->trigger();
+        test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")->trigger();
         test::expectNoHang(clock.elapsed(), "entity editor, 6 saves", input);
         test::reportMessages(app.dialogs.messages, "entity editor", input);
         test::expectStorableTables(app.tables());
@@ -200,7 +201,7 @@ TEST(BadReferenceFiles, ThePrintoutCountsTheLinesOfAnyEntityFile) {
                                   QStringLiteral("Dane zostały wysłane do drukarki!"));
         QElapsedTimer clock;
         clock.start();
-        app.main().Wydrukpodmiotw1->trigger();
+        test::control<QAction>(app.main(), "Wydrukpodmiotw1")->trigger();
         test::expectNoHang(clock.elapsed(), "printout", input);
         test::reportMessages(app.dialogs.messages, "printout", input);
         EXPECT_TRUE(QFile::exists(pdf));
@@ -223,7 +224,7 @@ TEST(BadReferenceFiles, PastedLineBreaksNeverReachTheFiles) {
         EXPECT_TRUE(editor.Button4Click());
         return 0;
     });
-    app.main().Zarzdzaniebazpodmiotw1->trigger();
+    test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")->trigger();
     const auto fileLines = app.folder.readUtf8Lines(kEntityFileName);
     EXPECT_EQ(fileLines.size(), test::sampleEntityFileLines().size() + 1);
     for (const auto& line : fileLines)

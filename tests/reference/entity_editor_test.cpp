@@ -4,6 +4,7 @@
 #include "core/file_error.h"
 #include "core/reference_files.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QCheckBox>
@@ -38,7 +39,7 @@ protected:
 
     TFPodmioty& open() {
         app.dialogs.expectModal([](QDialog&) { return 0; });
-        app.main().Zarzdzaniebazpodmiotw1->trigger();
+        test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")->trigger();
         return app.program().entityEditor();
     }
     TFPodmioty& editor() const { return app.program().entityEditor(); }
@@ -62,7 +63,8 @@ protected:
 TEST(EntityEditorCommand, DoesNothingWithoutStationData) {
     TestProgram app;
     ASSERT_TRUE(app.start());
-    app.main().Zarzdzaniebazpodmiotw1->trigger(); // no dialog, no message
+    test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")
+        ->trigger(); // no dialog, no message
     EXPECT_TRUE(app.dialogs.allAnswered());
 }
 
@@ -70,7 +72,7 @@ TEST_F(EntityEditor, MissingFileIsReportedAndTheDialogStaysClosed) {
     QFile::remove(app.folder.path(kEntityFileName));
     app.dialogs.expectMessage(kError,
                               missingReferenceFileMessage(app.folder.path(kEntityFileName)));
-    app.main().Zarzdzaniebazpodmiotw1->trigger();
+    test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")->trigger();
     EXPECT_TRUE(app.dialogs.allAnswered());
 }
 
@@ -384,7 +386,7 @@ TEST(InstalledProgram, WritesOnlyIntoTheUsersFolders) {
     TFPodmioty& dialog = app.program().entityEditor();
     const auto renameFirst = [&](const char* name) {
         app.dialogs.expectModal([](QDialog&) { return 0; });
-        app.main().Zarzdzaniebazpodmiotw1->trigger();
+        test::control<QAction>(app.main(), "Zarzdzaniebazpodmiotw1")->trigger();
         dialog.ListBox1->setCurrentRow(0);
         dialog.ListBox1Click();
         type(dialog.Edit3, QString::fromLatin1(name));

@@ -4,6 +4,7 @@
 #include "core/reference_files.h"
 #include "core/text.h"
 #include "mainwindow/main_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QDir>
@@ -105,7 +106,7 @@ TEST(SummaryPrintout, BothPagesReachTheChosenPdfFile) {
     PrintFixture f;
     f.expectPdf(QStringLiteral("SP9XYZ"));
     f.expectSent();
-    f.app.main().Wydrukpodmiotw1->trigger();
+    test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
     ASSERT_TRUE(QFile::exists(f.pdf));
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Information);
     PAGES_OR_SKIP(pages, f.pdf);
@@ -138,7 +139,7 @@ TEST(SummaryPrintout, DrawsInCourierNewOrItsMetricTwin) {
     PrintFixture f;
     f.expectPdf(std::nullopt);
     f.expectSent();
-    f.app.main().Wydrukpodmiotw1->trigger();
+    test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
     const auto fonts = runTool(QStringLiteral("pdffonts"), {f.pdf});
     if (!fonts)
         GTEST_SKIP() << "pdffonts is not installed";
@@ -155,7 +156,7 @@ TEST(SummaryPrintout, CallsignAnswerIsUpperCasedAndCancelKeepsTheOldOne) {
         PrintFixture f;
         f.expectPdf(QStringLiteral("sp5abc"));
         f.expectSent();
-        f.app.main().Wydrukpodmiotw1->trigger();
+        test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
         EXPECT_EQ(f.app.dialogs.lastInputInitial, QStringLiteral("SP9XYZ"));
         EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
         EXPECT_FALSE(f.app.station().unsaved());
@@ -167,7 +168,7 @@ TEST(SummaryPrintout, CallsignAnswerIsUpperCasedAndCancelKeepsTheOldOne) {
         PrintFixture f;
         f.expectPdf(std::nullopt);
         f.expectSent();
-        f.app.main().Wydrukpodmiotw1->trigger();
+        test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
         EXPECT_EQ(f.app.station().callsign(), "SP9XYZ");
         PAGES_OR_SKIP(pages, f.pdf);
         ASSERT_EQ(pages.size(), 2);
@@ -180,7 +181,7 @@ TEST(SummaryPrintout, LandscapeIsRefusedAndNothingPrinted) {
     f.expectPdf(QStringLiteral("sp5abc"), QPageLayout::Landscape);
     f.app.dialogs.expectMessage(QStringLiteral("Błąd"),
                                 QStringLiteral("Ustaw pionową orientację papieru w drukarce!"));
-    f.app.main().Wydrukpodmiotw1->trigger();
+    test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
     EXPECT_FALSE(QFile::exists(f.pdf));
     EXPECT_EQ(f.app.station().callsign(), "SP5ABC"); // the answer stays in force
@@ -189,13 +190,14 @@ TEST(SummaryPrintout, LandscapeIsRefusedAndNothingPrinted) {
 TEST(SummaryPrintout, NothingWithoutDataOrAfterTheDialogIsCancelled) {
     TestProgram empty;
     ASSERT_TRUE(empty.start());
-    empty.main().Wydrukpodmiotw1->trigger(); // any question would fail the test
+    test::control<QAction>(empty.main(), "Wydrukpodmiotw1")
+        ->trigger(); // any question would fail the test
 
     PrintFixture f;
     f.app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"), QStringLiteral("Podaj znak:"),
                               QStringLiteral("sp5abc"));
     f.app.dialogs.expectPrint([](QPrinter&) { return false; });
-    f.app.main().Wydrukpodmiotw1->trigger();
+    test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
     EXPECT_EQ(f.app.station().callsign(), "SP5ABC");
 }
 
@@ -213,7 +215,7 @@ TEST(SummaryPrintout, AFileProposedBesideTheStationFile) {
         f.app.dialogs.expectInput(QStringLiteral("Identyfikacja stacji"),
                                   QStringLiteral("Podaj znak:"), std::nullopt);
         f.app.dialogs.expectPrint([](QPrinter&) { return false; });
-        f.app.main().Wydrukpodmiotw1->trigger();
+        test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
         EXPECT_EQ(f.app.dialogs.lastPrintProposal, proposal);
     }
 }
@@ -224,7 +226,7 @@ TEST(SummaryPrintout, MissingEntityFileStopsAfterPageOne) {
     ASSERT_TRUE(QFile::remove(entityFile));
     f.expectPdf(std::nullopt);
     f.app.dialogs.expectMessage(QStringLiteral("Błąd"), missingReferenceFileMessage(entityFile));
-    f.app.main().Wydrukpodmiotw1->trigger();
+    test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
     PAGES_OR_SKIP(pages, f.pdf);
     ASSERT_EQ(pages.size(), 1);
@@ -238,7 +240,7 @@ TEST(SummaryPrintout, UnwritablePdfIsAnErrorNotASuccess) {
     f.app.dialogs.expectMessage(QStringLiteral("Zefirant"),
                                 QStringLiteral("Błąd zapisu pliku \"") + f.pdf +
                                     QStringLiteral("\": nie ma takiego pliku ani folderu"));
-    f.app.main().Wydrukpodmiotw1->trigger();
+    test::control<QAction>(f.app.main(), "Wydrukpodmiotw1")->trigger();
     ASSERT_EQ(f.app.dialogs.messages.size(), 1U); // no "Dane zostały wysłane do drukarki!"
     EXPECT_EQ(f.app.dialogs.messages.back().icon, Icon::Error);
 }

@@ -2,10 +2,11 @@
 // through it reaches the summary window and the main window without any
 // window calling another.
 #include "core/station.h"
+#include "core/summary_counts.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/status_panels.h"
-#include "summary/summary_counts.h"
+#include "platform/status_panels.h"
 #include "summary/summary_window.h"
+#include "support/main_window_controls.h"
 #include "support/test_program.h"
 
 #include <QCoreApplication>
@@ -43,17 +44,19 @@ TEST(StationNotifications, EveryChangeReachesTheWindowsThatShowIt) {
 
     // One slot, as the data entry stores it: the counts follow, the grid keeps its rows.
     const int rows = app.main().grid().model().lastRow();
-    app.station().changeSlot([](AwardTables& t) { t.zones[5][callSlot(0)] = "K5ZZ"; });
+    ASSERT_TRUE(app.station().changeSlot({true, 5, 0, {"K5ZZ", "", ""}}));
     expectSummaryShows(app);
     EXPECT_EQ(app.main().grid().model().lastRow(), rows);
 
     // The unsaved flag and the path show in the lower status bar.
     app.station().setUnsaved(true, true);
-    EXPECT_EQ(app.main().StatusBar2->panelText(1), QStringLiteral("   Modyfikacja"));
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(1),
+              QStringLiteral("   Modyfikacja"));
     app.station().setUnsaved(false);
-    EXPECT_EQ(app.main().StatusBar2->panelText(1), QString());
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(1), QString());
     app.station().setPath(QStringLiteral("/dane/stacja.csv"));
-    EXPECT_EQ(app.main().StatusBar2->panelText(0), QStringLiteral("/dane/stacja.csv"));
+    EXPECT_EQ(test::control<StatusPanels>(app.main(), "StatusBar2")->panelText(0),
+              QStringLiteral("/dane/stacja.csv"));
 
     // Nothing brings the summary window back, so the window manager cannot close it.
     app.summary().show();

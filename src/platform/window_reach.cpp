@@ -1,6 +1,6 @@
-#include "appearance/window_reach.h"
+#include "platform/window_reach.h"
 
-#include "appearance/display_rules.h"
+#include "core/display_rules.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "mainwindow/reference_check.h"
+#include "platform/reference_check.h"
 
 #include "core/file_attributes.h"
 #include "core/reference_files.h"

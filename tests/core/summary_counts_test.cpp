@@ -1,4 +1,4 @@
-#include "summary/summary_counts.h"
+#include "core/summary_counts.h"
 
 #include "support/test_folder.h"
 

@@ -4,7 +4,7 @@
 // the row height and width correction, and the about window's version line.
 
 #include "core/app_state.h"
-#include "platform/system.h"
+#include "core/version.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "appearance/display_rules.h"
+#include "core/display_rules.h"
 
 #include "core/text.h"
 

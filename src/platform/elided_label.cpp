@@ -1,4 +1,4 @@
-#include "mainwindow/elided_label.h"
+#include "platform/elided_label.h"
 
 #include <QHelpEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "mainwindow/status_panels.h"
+#include "platform/status_panels.h"
 
 #include "core/text.h"
 

@@ -1,0 +1,13 @@
+#pragma once
+// The program's version as the about window and --version show it.
+
+namespace zef {
+
+struct Version {
+    int major = 0;
+    int minor = 0;
+    int release = 0;
+    int build = 0;
+};
+
+} // namespace zef

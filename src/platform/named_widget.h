@@ -1,0 +1,17 @@
+#pragma once
+// Controls are made with the name the documents give them, as their object
+// name: the tests find them by it.
+
+#include <QString>
+#include <utility>
+
+namespace zef {
+
+// A new `Widget` made from `args` (its parent among them), named `name`.
+template <typename Widget, typename... Args> Widget* named(const QString& name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace zef
