@@ -1,0 +1,4 @@
+#include "summary/summary_window.h"
+
+#include "core/award_tables.h"
+#include "mainwindow/main_window.h"

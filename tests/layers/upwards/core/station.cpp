@@ -1,0 +1,3 @@
+#include "core/station.h"
+
+#include "platform/dialogs.h"
