@@ -25,9 +25,9 @@
 
 namespace zef {
 
-Program::Program(Dialogs& dialogs, System& system, ProgramFiles files,
+Program::Program(Dialogs& dialogs, System& system, ProgramFiles where,
                  std::optional<QString> parameter)
-    : files(std::move(files)), context{state, dialogs, system, this->files},
+    : files(std::move(where)), context{state, dialogs, system, files},
       parameter_(std::move(parameter)) {}
 
 // Windows are hidden first, so none of them closes (and asks or writes

@@ -28,7 +28,7 @@ class ProgressWindow;
 class Program {
 public:
     // `parameter`: the station data file named on the command line.
-    Program(Dialogs& dialogs, System& system, ProgramFiles files,
+    Program(Dialogs& dialogs, System& system, ProgramFiles where,
             std::optional<QString> parameter = std::nullopt);
     ~Program();
 

@@ -17,10 +17,18 @@ constexpr int kBands = 5;
 using Row = std::array<std::string, kSlots>;
 
 // Slot numbers of the four fields of band index b (0 = 80 m ... 4 = 10 m).
-constexpr int callSlot(int b) { return 1 + 4 * b; }
-constexpr int qsoDateSlot(int b) { return 2 + 4 * b; }
-constexpr int confirmationSlot(int b) { return 3 + 4 * b; }
-constexpr int verificationSlot(int b) { return 4 + 4 * b; }
+constexpr int callSlot(int b) {
+    return 1 + 4 * b;
+}
+constexpr int qsoDateSlot(int b) {
+    return 2 + 4 * b;
+}
+constexpr int confirmationSlot(int b) {
+    return 3 + 4 * b;
+}
+constexpr int verificationSlot(int b) {
+    return 4 + 4 * b;
+}
 
 // Band names in the fixed order, for captions and file headers.
 constexpr std::array<std::string_view, kBands> kBandNames{"80", "40", "20", "15", "10"};

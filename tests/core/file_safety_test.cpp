@@ -13,6 +13,7 @@
 #include <QDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <latch>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -130,11 +131,13 @@ TEST(FileLock, KeepsASecondWriterWaitingAndFollowsAReplacedFile) {
     }
     // The holder replaces the file and lets go; the waiting writer must hold
     // the file that now has the name, not the one replaced.
+    std::latch waiterStarted(1);
     std::thread waiting([&] {
+        waiterStarted.count_down();
         FileLock second(path, 10s);
         EXPECT_THROW(FileLock(path, 0ms), FileError);
     });
-    std::this_thread::sleep_for(200ms);
+    waiterStarted.wait();
     writeLines(path, {"v2"});
     first.reset();
     waiting.join();
