@@ -1,15 +1,9 @@
 # The batch commands of the real binary with no display at all: no DISPLAY,
 # no WAYLAND_DISPLAY and no QT_QPA_PLATFORM in the environment.
-set -euo pipefail
-
+source "$(dirname "$0")/../support/script_lib.sh"
 BINARY="$1"
 SOURCE_DIR="$2"
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cp "$BINARY" "$WORK/zefirant"
-cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" "$WORK/"
-
-fail() { echo "FAIL: $*" >&2; cat "$WORK/out" "$WORK/err" >&2 2>/dev/null || true; exit 1; }
+portable_program "$BINARY" "$SOURCE_DIR"
 
 # As from a scheduled job: not even XDG_RUNTIME_DIR, of which Qt would warn.
 run() {
@@ -19,10 +13,7 @@ run() {
 
 # A station data file of SP9XYZ: USA confirmed on 20 m, zone 5 on 80 m.
 {
-    printf 'SP9XYZ  01.01.2026'
-    for band in 80 40 20 15 10; do printf ';Call-%sm;Date-%sm;QSL-%sm;Weryf-%sm' \
-        $band $band $band $band; done
-    printf '\r\n'
+    station_header SP9XYZ
     printf '291| |K    |United States of America;;;;;;;;;W1AW;2024-05-01;QSL;;;;;;;;;\r\n'
     printf '===========================================\r\n'
     for zone in $(seq 40); do

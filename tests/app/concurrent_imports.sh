@@ -1,21 +1,13 @@
 # Two batch imports into one station data file at once, again and again:
 # the lock keeps their read–change–writes apart, so neither import is lost.
-set -euo pipefail
-
+source "$(dirname "$0")/../support/script_lib.sh"
 BINARY="$1"
 SOURCE_DIR="$2"
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cp "$BINARY" "$WORK/zefirant"
-cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" "$WORK/"
-
-fail() { echo "FAIL: $*" >&2; cat "$WORK"/err* >&2 2>/dev/null || true; exit 1; }
+portable_program "$BINARY" "$SOURCE_DIR"
 
 station() {
-    printf 'SP9XYZ  01.01.2026'
-    for band in 80 40 20 15 10; do printf ';Call-%sm;Date-%sm;QSL-%sm;Weryf-%sm' \
-        $band $band $band $band; done
-    printf '\r\n291| |K    |United States of America;;;;;;;;;;;;;;;;;;;;\r\n'
+    station_header SP9XYZ
+    printf '291| |K    |United States of America;;;;;;;;;;;;;;;;;;;;\r\n'
     printf '===========================================\r\n'
     for zone in $(seq 40); do printf ';;;;;;;;;;;;;;;;;;;;\r\n'; done
 }

@@ -1,24 +1,16 @@
 # An ADIF file that fails to read part way (an input/output error injected
 # by strace) ends --import, and every file stays as it was: the station data
 # file, and the error list of the previous run, with nothing left beside it.
-set -euo pipefail
-
+source "$(dirname "$0")/../support/script_lib.sh"
 BINARY="$1"
 SOURCE_DIR="$2"
 command -v strace >/dev/null || exit 77
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-cp "$BINARY" "$WORK/zefirant"
-cp "$SOURCE_DIR/data/dxcc_adif.mtb" "$SOURCE_DIR/data/zefirant_zones.mtb" "$WORK/"
 strace -qq -o /dev/null true 2>/dev/null || exit 77
-
-fail() { echo "FAIL: $*" >&2; cat "$WORK/err" >&2 2>/dev/null || true; exit 1; }
+portable_program "$BINARY" "$SOURCE_DIR"
 
 {
-    printf 'SP9XYZ  01.01.2026'
-    for band in 80 40 20 15 10; do printf ';Call-%sm;Date-%sm;QSL-%sm;Weryf-%sm' \
-        $band $band $band $band; done
-    printf '\r\n291| |K    |United States of America;;;;;;;;;;;;;;;;;;;;\r\n'
+    station_header SP9XYZ
+    printf '291| |K    |United States of America;;;;;;;;;;;;;;;;;;;;\r\n'
     printf '===========================================\r\n'
     for zone in $(seq 40); do printf '     |%-5s|K;;;;;;;;;;;;;;;;;;;;\r\n' "$zone"; done
 } >"$WORK/stacja.csv"

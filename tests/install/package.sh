@@ -3,13 +3,10 @@
 # come from the libraries the program links; it holds the installed tree
 # under /usr with the copyright, the changelog and the compressed manual
 # page; the binary is stripped and built with Debian's hardening.
-set -euo pipefail
+source "$(dirname "$0")/../support/script_lib.sh"
 BUILD_DIR="$1"
 command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null &&
     command -v lintian >/dev/null || exit 77
-WORK="$(mktemp -d)"
-trap 'rm -rf "$WORK"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$BUILD_DIR/CPackConfig.cmake" -G DEB -B "$WORK" >"$WORK/cpack.log" ||
     { cat "$WORK/cpack.log" >&2; fail "cpack"; }
