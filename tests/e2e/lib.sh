@@ -64,6 +64,46 @@ wait_window() {
     return 1
 }
 
+# Waits until no window's title matches the pattern any more.
+wait_gone() {
+    for _ in $(seq "$GUARD_TENTHS"); do
+        [ -z "$(xdotool search --name "$1" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    echo "a window matching '$1' stayed" >&2
+    return 1
+}
+
+# Waits until the keyboard's focus is on the window given.
+wait_focus() {
+    for _ in $(seq "$GUARD_TENTHS"); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    local focus
+    focus=$(xdotool getwindowfocus 2>/dev/null) || true
+    echo "the focus did not reach window $1 but stayed on $focus ($(xdotool getwindowname "$focus" 2>/dev/null))" >&2
+    return 1
+}
+
+# The program's windows shown now: a menu that opens is one more.
+shown_windows() {
+    xdotool search --onlyvisible --classname zefirant 2>/dev/null | wc -l
+}
+
+# Clicks at the point given and waits until the menu it opens is shown.
+open_menu_at() {
+    local before
+    before=$(shown_windows)
+    xdotool mousemove "$1" "$2" click 1
+    for _ in $(seq "$GUARD_TENTHS"); do
+        [ "$(shown_windows)" -gt "$before" ] && return 0
+        sleep 0.1
+    done
+    echo "no menu opened at $1,$2" >&2
+    return 1
+}
+
 # Waits for the program to end with the exit status given (0 unless told),
 # at most the tenths of a second given; a crash at the end is a failure too.
 wait_exit() {
@@ -107,13 +147,12 @@ point_at() {
     xdotool mousemove $((X + 30)) $((Y + 60))
 }
 
-# "Plik", then its last item "&Koniec"; the program must end. A busy
-# machine may open the menu late, so the steps are tried again.
+# "Plik", then its last item "&Koniec"; the program must end. A key may be
+# lost on a busy machine, so the steps are tried again.
 close_through_menu() {
     client_origin "$1"
     for _ in 1 2 3; do
-        xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-        sleep 1
+        open_menu_at $((X + 20)) $((Y + 10)) || fail "no \"Plik\" menu"
         xdotool key Up Return
         wait_exit 30 2>/dev/null && return 0
         xdotool key Escape Escape

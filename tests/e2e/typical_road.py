@@ -61,10 +61,21 @@ def type_text(text):
     xdotool("type", "--delay", "30", text)
 
 
-def settle():
-    """A dialog that has just appeared gives its field the focus a moment
-    later; keys typed before that are lost (a slow, sanitized build)."""
-    time.sleep(1.0)
+def settle(dialog):
+    """Keys typed before a dialog that has just appeared has the focus are
+    lost (a slow, sanitized build)."""
+    wait_for(lambda: xdotool("getwindowfocus") == dialog, f"the focus on window {dialog}")
+
+
+def shown_windows():
+    return len(xdotool("search", "--onlyvisible", "--classname", "zefirant").split())
+
+
+def open_menu(x, y):
+    """Clicks a menu's title and waits until its menu is shown."""
+    before = shown_windows()
+    click(x, y)
+    wait_for(lambda: shown_windows() > before, f"a menu at {x},{y}")
 
 
 def answer(pattern, *keys):
@@ -184,15 +195,13 @@ def main():
         x, y = geometry(main_window)
 
         # "Plik" / "Nowy", the callsign.
-        click(x + 20, y + 10)
-        time.sleep(0.8)
+        open_menu(x + 20, y + 10)
         press("Down", "Return")
         answer("^Identyfikacja stacji", *"sp9xyz", "Return")
         wait_for(lambda: xdotool("search", "--name", "^Identyfikacja") == "", "callsign box")
 
         # "Pasmo 20M", a press on the grid, the prefix SP, Enter opens the entry dialog.
-        click(x + 50, y + 36)
-        time.sleep(0.8)
+        open_menu(x + 50, y + 36)
         press("Down", "Down", "Return")
         find_window("^Aktualizacja podmiotów - pasmo 20M")
         click(x + 150, y + 104)
@@ -209,7 +218,7 @@ def main():
         answer("^Informacja", "Return")
         dialog = find_window("^Importowanie danych z pliku ADIF")
         point_into(dialog)
-        settle()
+        settle(dialog)
         type_text(adif)
         dialog_x, dialog_y = geometry(dialog)
         click(dialog_x + 334, dialog_y + 46)  # "Importuj"
@@ -220,25 +229,23 @@ def main():
         answer("^Wynik importu - ", "Escape")
 
         # "Strefy 80M".
-        click(x + 50, y + 36)
-        time.sleep(0.8)
+        open_menu(x + 50, y + 36)
         press("Down", "Down", "Down", "Return")
         find_window("^Aktualizacja stref - pasmo 80M")
         screenshot("typical_road_main_and_summary")
 
         # "Plik" / "Zapisz jako..", the name, the notice.
-        click(x + 20, y + 10)
-        time.sleep(0.8)
+        open_menu(x + 20, y + 10)
         press("Down", "Down", "Down", "Down", "Return")
-        point_into(find_window("^Zachowaj jako|^Save As"), 300, 360)
-        settle()
+        save_dialog = find_window("^Zachowaj jako|^Save As")
+        point_into(save_dialog, 300, 360)
+        settle(save_dialog)
         type_text(station)
         press("Return")
         answer("^Informacja", "Return")
 
         # "Plik" / "&Koniec".
-        click(x + 20, y + 10)
-        time.sleep(0.8)
+        open_menu(x + 20, y + 10)
         press("Up", "Return")
         if program.wait(timeout=GUARD) != 0:
             fail(f"the program ended with status {program.returncode}")

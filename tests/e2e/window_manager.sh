@@ -47,7 +47,7 @@ enter_call_by_double_click() {
     client_origin "$summary"
     xdotool mousemove $((X + 200)) $((Y + 100))
     click
-    sleep 1
+    wait_focus "$summary" || fail "the summary window did not become active"
     client_origin "$main"
     xdotool mousemove $((X + 250)) $((Y + 120))
     if [ "$style" = quick ]; then
@@ -63,7 +63,12 @@ enter_call_by_double_click() {
     xdotool key Return
     xdotool type --delay 30 20240501
     xdotool key Return Return
-    sleep 1
+    wait_gone '^Wprowadzanie danych$' || fail "the data entry dialog stayed"
+    # A window manager gives the keys back to the main window; without one
+    # they go to the window under the pointer.
+    if [ -n "${WM_PID:-}" ]; then
+        wait_focus "$main" || fail "the main window did not become active again"
+    fi
     xdotool key ctrl+s
     for _ in $(seq "$GUARD_TENTHS"); do grep -q ";$call;" "$STATION" && break; sleep 0.1; done
     local row
@@ -83,10 +88,18 @@ for run in 1 2 3; do
     summary=$(wait_window '^Zefirant - wszystkie potwierdzone') || fail "summary window"
     if [ "$run" = 2 ]; then
         # Iconified anyway, the summary window comes back.
+        # Every state the window passes through, from its present one on.
+        xprop -spy -id "$summary" WM_STATE >"$WORK/states" 2>&1 &
+        spy=$!
+        for _ in $(seq "$GUARD_TENTHS"); do grep -q 'window state' "$WORK/states" && break; sleep 0.1; done
         xdotool windowminimize "$summary"
-        sleep 2
-        xprop -id "$summary" WM_STATE | grep -q 'window state: Normal' ||
-            fail "the summary window stayed iconified"
+        for _ in $(seq "$GUARD_TENTHS"); do
+            sed -n '/Iconic/,$p' "$WORK/states" | grep -q 'window state: Normal' && break
+            sleep 0.1
+        done
+        kill "$spy"
+        sed -n '/Iconic/,$p' "$WORK/states" | grep -q 'window state: Normal' ||
+            fail "the summary window stayed iconified: $(tr -d '\t' <"$WORK/states")"
         # Asked for a frame without buttons: functions and decorations given.
         xprop -id "$summary" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x6, 0xe,' ||
             fail "frame hints: $(xprop -id "$summary" _MOTIF_WM_HINTS)"

@@ -86,28 +86,23 @@ icon=$(xprop -id "$main" _NET_WM_ICON 2>&1) || true
 eval "$(xdotool getwindowgeometry --shell "$main")"
 
 # "Plik" / "Nowy", the callsign.
-xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-sleep 2
+open_menu_at $((X + 20)) $((Y + 10)) || fail "no \"Plik\" menu"
 xdotool key Down Return
 box=$(wait_window '^Identyfikacja stacji') || fail "callsign box"
 point_at "$box"
+wait_focus "$box" || fail "callsign box without the focus"
 xdotool type --delay 30 sp9xyz
 xdotool key Return
-for _ in $(seq 50); do
-    [ -z "$(xdotool search --name '^Identyfikacja' 2>/dev/null)" ] && break
-    sleep 0.1
-done
+wait_gone '^Identyfikacja' || fail "callsign box stayed"
 
 # "Plik" / "Zapisz jako..", the name, the notice.
-sleep 2
 eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + 20)) $((Y + 10)) click 1
-sleep 2
+open_menu_at $((X + 20)) $((Y + 10)) || fail "no \"Plik\" menu"
 xdotool key --delay 60 Down Down Down Down Return
 dialog=$(wait_window '^Zachowaj jako|^Save As') || fail "save dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 xdotool mousemove $((X + 300)) $((Y + 360))
-sleep 1 # the file name field takes the focus a moment after the dialog shows
+wait_focus "$dialog" || fail "save dialog without the focus"
 xdotool type --delay 30 "$USER_HOME/stacja"
 xdotool key Return
 box=$(wait_window '^Informacja') || fail "saved notice"
