@@ -37,8 +37,7 @@ constexpr int kButtonWidth = 75;
 constexpr qint64 kRepaintMs = 100;
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = named<QPushButton>(name, caption, parent);
-    b->setAutoDefault(false);
+    auto* b = commandButton(name, caption, parent);
     b->setFixedWidth(kButtonWidth);
     return b;
 }

@@ -5,6 +5,9 @@
 #include <QString>
 #include <utility>
 
+class QPushButton;
+class QWidget;
+
 namespace zef {
 
 // A new `Widget` made from `args` (its parent among them), named `name`.
@@ -13,5 +16,8 @@ template <typename Widget, typename... Args> Widget* named(const QString& name, 
     widget->setObjectName(name);
     return widget;
 }
+
+// A dialog's command button: Enter in the dialog's fields does not press it.
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent);
 
 } // namespace zef

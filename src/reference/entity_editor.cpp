@@ -4,6 +4,7 @@
 #include "core/reference_files.h"
 #include "core/text.h"
 #include "platform/command_guard.h"
+#include "platform/named_widget.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -85,19 +86,6 @@ QLineEdit* entryEdit(QWidget* parent, const QString& name, int maxLength) {
     return edit;
 }
 
-QLabel* caption(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TFPodmioty::TFPodmioty(Context& context, QWidget* parent) : QDialog(parent), ctx_(context) {
@@ -135,9 +123,9 @@ void TFPodmioty::buildControls() {
 
     GroupBox1 = new QGroupBox(QStringLiteral("Dane Podmiotu"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    Label1 = caption(GroupBox1, QStringLiteral("Label1"), QStringLiteral("ADIF"));
-    Label2 = caption(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Prefix"));
-    Label3 = caption(GroupBox1, QStringLiteral("Label3"), QStringLiteral("Nazwa podmiotu"));
+    Label1 = named<QLabel>(QStringLiteral("Label1"), QStringLiteral("ADIF"), GroupBox1);
+    Label2 = named<QLabel>(QStringLiteral("Label2"), QStringLiteral("Prefix"), GroupBox1);
+    Label3 = named<QLabel>(QStringLiteral("Label3"), QStringLiteral("Nazwa podmiotu"), GroupBox1);
     Edit1 = entryEdit(GroupBox1, QStringLiteral("Edit1"), 3);
     Edit1->setValidator(new DigitsValidator(Edit1));
     Edit2 = entryEdit(GroupBox1, QStringLiteral("Edit2"), 5);
@@ -147,18 +135,18 @@ void TFPodmioty::buildControls() {
     CheckBox1 = new QCheckBox(QStringLiteral("Deleted"), GroupBox1);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
 
-    Button1 = button(this, QStringLiteral("Button1"), QStringLiteral("Szukaj wg ADIF"));
-    Label4 = caption(this, QStringLiteral("Label4"), QStringLiteral("Stan podmiotów:"));
-    Label5 = caption(this, QStringLiteral("Label5"), QString());
+    Button1 = commandButton(QStringLiteral("Button1"), QStringLiteral("Szukaj wg ADIF"), this);
+    Label4 = named<QLabel>(QStringLiteral("Label4"), QStringLiteral("Stan podmiotów:"), this);
+    Label5 = named<QLabel>(QStringLiteral("Label5"), QString(), this);
     QFont counterFont(QStringLiteral("Arial"));
     counterFont.setBold(true);
     Label5->setFont(counterFont);
     QPalette counterPalette = Label5->palette();
     counterPalette.setColor(QPalette::WindowText, kNavy);
     Label5->setPalette(counterPalette);
-    Button3 = button(this, QStringLiteral("Button3"), QStringLiteral("Nowy podmiot"));
-    Button4 = button(this, QStringLiteral("Button4"), QStringLiteral("Zapisz zmiany"));
-    Button5 = button(this, QStringLiteral("Button5"), QStringLiteral("Powrót"));
+    Button3 = commandButton(QStringLiteral("Button3"), QStringLiteral("Nowy podmiot"), this);
+    Button4 = commandButton(QStringLiteral("Button4"), QStringLiteral("Zapisz zmiany"), this);
+    Button5 = commandButton(QStringLiteral("Button5"), QStringLiteral("Powrót"), this);
 }
 
 void TFPodmioty::layOutControls() {

@@ -1,0 +1,13 @@
+#include "platform/named_widget.h"
+
+#include <QPushButton>
+
+namespace zef {
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = named<QPushButton>(name, caption, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace zef
