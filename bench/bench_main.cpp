@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks, or with --write-import-files DIR [RECORDS] the import's
 // input for a measurement of the whole process (bench/whole_process.py):
 // DIR/lotw.adi and DIR/station.csv, for the reference files beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress chart's series is built anew on every change of the station
 // while its window is open: for a full station it must stay under 5 ms.
 

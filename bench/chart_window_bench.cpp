@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window for a full station, from the menu command to the
 // window painted: under 150 ms. The first one pays for what Qt Charts sets
 // up once; later ones are made the same way after the window was closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Zatwierdź" of the data entry dialog on a full station, without its
 // widgets: the store into the tables, the grid following the slot change
 // (its row, cache and counters), the panel texts and the summary refresh's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entity grid with a full station: 500 entities, about half worked.
 #include "full_station.h"
 #include "mainwindow/entity_grid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import of a 100,000-record LoTW-style log against reading the same file
 // twice line by line (the window's run reads it twice: once to count, once
 // to import). Reported per iteration: import_ms, read_twice_ms and their ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The import benchmarks' input: a log as a LoTW download writes it, and the
 // station it is imported into.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station data file of a full station (500 entities, 40 zones): loading
 // it with the reconciliation against the entity reference file, and saving
 // it, must each stay under 5 ms.

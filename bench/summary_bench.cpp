@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary refresh runs after every single change: counts and texts over
 // a full station (500 entities, 40 zones) must stay well under 0.2 ms.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The batch import measured as a whole process, beside the engine's figures.
 
 Writes a LoTW-style log (100,000 records by default, about a tenth of them

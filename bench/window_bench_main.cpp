@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks of the windows, on the offscreen platform unless another is named.
 
 #include <QApplication>

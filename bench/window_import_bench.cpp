@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's import run ("Importuj" of TForm7) against the batch engine on
 // the same log and station, side by side in one process. The run adds the
 // line count, the progress bar with the window's events, and the refresh of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every include of the sources under SOURCE_DIR points down the
 # layers LAYERS, given from the bottom, separated by "|"; the folders of one
 # layer are separated by ",". A file may include from its own folder and from

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies every file of SOURCE_DIR into TARGET_DIR unless it is already there.
 file(GLOB files "${SOURCE_DIR}/*")
 foreach(f ${files})

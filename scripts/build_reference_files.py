@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the reference files delivered beside the executable.
 
 Reads the entity and zone lists in scripts/reference-sources/ and writes

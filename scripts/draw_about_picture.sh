@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws data/zefirant.jpg, the picture of the about window: a lattice mast
 # with a beam antenna sending waves into a dusk sky. Needs ImageMagick.
 # The about window stretches it into a tall narrow frame, so it is drawn tall.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's icon: a beam antenna on its mast sending waves, on a
 # dusk-blue tile. The shapes are written once as SVG paths, into
 # dist/icons/zefirant.svg and into the PNG sizes desktops use (drawn by

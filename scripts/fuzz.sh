@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds one libFuzzer target with clang, ASan and UBSan in its own build
 # folder and fuzzes it for SECONDS, starting from its seed corpus in
 # tests/fuzz/corpus/TARGET. What it finds on the way is kept in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and starts it from the build folder, where the delivered
 # reference files lie beside the executable. Arguments go to the program.
 set -euo pipefail

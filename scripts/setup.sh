@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the program need, and
 # those named as arguments (the sanitizer and fuzzing scripts add clang).
 # Idempotent: packages already present are not touched, and apt-get runs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test command: installs what is needed, configures, builds, runs every test.
 # BUILD_DIR and CMAKE_ARGS may be set to build a variant (e.g. sanitized).
 set -euo pipefail

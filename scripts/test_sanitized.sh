@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test command on a build with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-sanitize/, benchmarks left out). Every sanitizer report is written to
 # a file in build-sanitize/sanitizer-reports/, and any such file fails the run:

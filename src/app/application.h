@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: the fonts the windows were designed with and Qt's
 // own texts in Polish.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --chart: the progress chart of a station data file as a picture or as CSV.
 

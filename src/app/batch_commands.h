@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that run without a window. Each reads its files, writes its
 // results, reports on two streams (UTF-8 text) and returns the exit status;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: one plain argument opens the window program on
 // that station data file; the options run a command without any window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --history and --restore: the copies the program kept of a station data
 // file before it replaced it, and the way back to one of them.

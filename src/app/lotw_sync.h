@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --lotw-sync: the QSL records LoTW received since the last sync of a station
 // data file, imported as --import --source lotw imports a file.

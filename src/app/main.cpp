@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: a command of the command line runs without any window;
 // otherwise checks the code page, creates the windows in their order and runs
 // the message loop until the main window closes.

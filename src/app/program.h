@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program: the shared store and the eleven windows, created in their
 // fixed order, each handed the same context and the windows it works with.

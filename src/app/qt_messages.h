@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What Qt itself writes to standard error: nothing in a batch command, whose
 // output is its own; and, when the windows find no display, the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance/about_window.h"
 
 #include "appearance/jpeg_image.h"

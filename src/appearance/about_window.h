@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm5, "Informacja o programie": the program's picture, name and version,
 // and the author's e-mail address and web page as links.

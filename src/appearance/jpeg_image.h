@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPEG pictures decoded with libjpeg into images for the windows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFwysokosc_wierszy, "Wysokość wierszy": the entity grid's row height,
 // changed with the spin buttons or the arrow keys only and shown at once.

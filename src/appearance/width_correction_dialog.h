@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFkorekcja, "Korekta wyświetlania": the width correction of the main
 // window, shown beside it without blocking it; every change applies at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress chart as a file: a PNG, SVG or PDF picture, or the series as
 // CSV, drawn without any window so that it needs no display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files the progress chart is written to: which kind a file name asks
 // for, and the series itself as CSV.

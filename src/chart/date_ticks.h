@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ticks of a time axis on whole calendar units: years, months or days, a
 // step that leaves no more than about ten labels.

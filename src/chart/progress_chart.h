@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress chart: one line per band and one for the total, over a date
 // axis, drawn the same in the window and in the files it is saved to.

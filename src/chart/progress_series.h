@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The award's points accumulated over time, per band and in total: what the
 // progress chart draws and its CSV lists. It counts through the summary's own

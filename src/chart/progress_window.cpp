@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/progress_window.h"
 
 #include "chart/chart_export.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress window: the award's points over time in the chosen mode, one
 // line per band and the total, each of which can be hidden; it follows the

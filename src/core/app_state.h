@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one shared store: the station document and the program-wide display
 // values beside it. Owned by the program and handed by reference to every window.

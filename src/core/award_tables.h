@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The award tables: one row per DXCC entity (rows 1..500, row 0 a scratch row)
 // and one per CQ zone (rows 1..40), each 21 text slots. Slot 0 holds the

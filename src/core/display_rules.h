@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules behind the display settings that need no widget: colour values,
 // the main window's allowed width, the status bar panel widths, the bounds of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-system semantics the program's files rely on, kept on Linux:
 // read-only means no write permission bit at all; deleting a read-only file

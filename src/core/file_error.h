@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Input/output failures of files. Commands do not catch them: the application
 // object shows the text in a message box and the program goes on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Guards a station data file against other writers: another copy of the
 // program (a scheduled batch import) may change the file while a window holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's file input and output, on the system's calls so that every
 // failure is seen and its cause known: QSaveFile commits over a failed final

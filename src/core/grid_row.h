@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of the entity grid as plain data: what the grid shows of a table
 // row on the selected band, and what the data entry dialog edits.

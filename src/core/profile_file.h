@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Windows initialisation file read and written with the semantics of the
 // profile-string functions: every call opens the file, a missing file or key

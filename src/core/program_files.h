@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program's own files are read and written. A program unpacked
 // with its delivered files beside it (a build folder, a portable archive)

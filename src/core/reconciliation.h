@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check of a loaded station data file against the entity reference file:
 // entities the file lacks, and entities whose reference line differs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's two reference files: the entity list
 // "dxcc_adif.mtb" (37-character lines) and the zone list "zefirant_zones.mtb".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values the settings file carries from one run to the next, and their
 // reading at start-up and writing at close in the file's fixed key order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One band slot changed by the data entry, as the station announces it: the
 // windows follow the one slot from it instead of showing all the tables anew.

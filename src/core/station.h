@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station document: one station's award tables, the station data file
 // they belong to, the callsign and the unsaved-changes flag. It is the only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station data file: a header line, one line per occupied entity row,
 // a separator of 43 "=", then exactly 40 zone lines; every line the 21 slots

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The copies of a station data file that the program keeps before it
 // replaces the file (a save in the window, an import, a LoTW sync), each with

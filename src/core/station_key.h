@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One name for a station data file however the command line or a dialog
 // named it (relative, through a link), for what the program keeps about the

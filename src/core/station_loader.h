@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one loader of station data files, for start-up, Open, the parameter
 // mode and the batch commands: the read, the tables' limits, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Award points and the per-band counts of the summary window, computed from
 // the award tables alone, and the texts the window shows for them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a file operation failed, in the words the user reads: Polish for the
 // causes a user meets and can act on, the system's own text for the rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Byte-level helpers for windows-1250 text held in std::string. Positions are
 // 1-based as in the fixed-column file layouts; nothing here ever reads past

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line-oriented text files. A line ends at LF, and a CR right before the LF
 // is not part of it. The program's own files also end a line at a CR alone,

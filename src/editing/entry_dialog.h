@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm2, "Wprowadzanie danych": records, changes or removes the call, QSO
 // date and confirmation of the highlighted grid row on the selected band,

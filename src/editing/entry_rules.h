@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the data entry dialog without its widgets: checking the two
 // fields and finding the band slot they are stored in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Input rules of the editing windows' text fields that Qt's masks cannot
 // express: letters turned to upper case as typed, characters refused (a

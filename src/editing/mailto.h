@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mailto link with which the user's mail program opens a message to the
 // verifier: subject naming the station, body naming the data file to attach.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFEmail, "Wysyłanie danych do weryfikacji": the recipient and the callsign
 // of the message that hands the station data file to the verifier. "Wyslij"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Verification dates: today's date as the program writes it, and the
 // marking of every slot that waits for verification.

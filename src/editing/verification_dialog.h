@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm4, "Data weryfikacji": proposes the verification date and, on "OK",
 // stamps it on every slot that waits for verification. Modeless.

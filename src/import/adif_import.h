@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ADIF import: confirmed contacts of an ADIF file go into the band slots
 // of the entity and zone tables; records that cannot be placed are listed in

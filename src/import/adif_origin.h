@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where an ADIF file comes from, as far as the import must know it: a report
 // downloaded from LoTW carries QSL_RCVD:Y with every LoTW confirmation, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading one ADIF record the import's way: a fixed set of substring searches
 // over the record text (the record's lines lower-cased and joined), not a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The error list file: the records an import could not
 // place, one entry per table. An import run keeps it open and writes through

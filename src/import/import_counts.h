@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one import run did, counted by the run itself as it goes: the records
 // it read, where each confirmed one went or why it went nowhere, and which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm7, "Importowanie danych z pliku ADIF": the file to import, where it
 // comes from and which confirmation wins, and the run itself with its

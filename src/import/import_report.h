@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an import run did, as the user reads it after the run: in the batch
 // commands' output and in the window that follows an import in the program.

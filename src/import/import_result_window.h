@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the last import did, shown beside the main window after the run: the
 // run's counts, the points before and after, the slots it filled or changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/slot_update.h"
 
 #include "core/text.h"

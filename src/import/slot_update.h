@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a confirmed contact fills or replaces one band slot of a table row.
 

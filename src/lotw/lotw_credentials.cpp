@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lotw/lotw_credentials.h"
 
 #include "lotw/lotw_error.h"

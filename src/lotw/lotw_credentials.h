@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The LoTW password: from the environment or from a file only the user can
 // read, never from the command line, where every user sees it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fetching LoTW's report over HTTPS, certificates always verified.
 

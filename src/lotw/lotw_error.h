@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A LoTW synchronisation that cannot go on. Its text is Polish, names no
 // password and is shown as it is.

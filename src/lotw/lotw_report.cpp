@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lotw/lotw_report.h"
 
 #include "lotw/lotw_query.h"

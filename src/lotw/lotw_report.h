@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What LoTW's answer to the report query holds, read before anything is
 // imported.

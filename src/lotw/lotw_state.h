@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What LoTW synchronisation keeps per user, never in the station data file:
 // the date of the last synchronised QSL of each station data file, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a grid cell is painted: background and text colour as 0x00BBGGRR
 // values, the header on the system's button face.

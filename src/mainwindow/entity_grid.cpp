@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/entity_grid.h"
 
 #include "mainwindow/grid_fill.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the main window's entity grid knows, without a widget: the
 // grid model, the row cache and counters, the "Widok" views, the sort, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid row cache the fill builds beside the grid (one entry per table
 // row, the 8 cells as filled) and the status counters counted from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One band slot changed in the station, followed by the grid: the shown row,
 // the row cache and the status counters, kept current by difference.

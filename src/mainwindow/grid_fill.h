@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid fill: the grid rows, the grid row cache and the status counters
 // rebuilt from the award tables for the band/zone selector's view.

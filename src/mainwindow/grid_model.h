@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entity grid as plain data: a fixed header row 0 and up to 500 data
 // rows of 8 windows-1250 cells, with the current and the highlighted row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six views of the "Widok" menu: which cache entries each shows and the
 // caption Label5 carries for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entity grid widget: shows the grid model (row 0 as the header), paints
 // each cell by the program's own rules and passes the grid's events on to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm1, the main window: the band/zone selector, the entity grid, the two
 // status bars and the main menu. It handles the file, view and search

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Plik" commands of the main window: New, Open, Save, Save as, and the
 // load of a station data file with its reconciliation.
 #include "mainwindow/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entity grid of the main window: the fill, the "Widok" views, the
 // header click, the keys, and the station callsign the fill asks for.
 #include "mainwindow/main_window.h"

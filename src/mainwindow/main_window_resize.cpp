@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's resize rule: its width follows the grid's columns and
 // the width correction; its height is free.
 //

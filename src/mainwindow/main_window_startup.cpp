@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, activation, the band/zone selector and closing of the main window.
 #include "mainwindow/main_window.h"
 

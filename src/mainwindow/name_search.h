@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search dialog TForm3 ("Szukanie podmiotu"): finds a text in the
 // names (column 3) of the shown rows, one hit after another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prefix search typed straight into the grid while it is sorted
 // ascending by prefix: up to five characters move the selection to the

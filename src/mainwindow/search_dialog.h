@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm3, "Szukanie podmiotu": finds a text in the names of the shown rows,
 // one hit after another. Modeless, beside the main window.

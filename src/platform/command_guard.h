@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The boundary of every command: a menu item, a button, a key or a mouse
 // action runs inside runCommand, where an error it meets (a file that cannot

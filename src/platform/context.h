@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every window is handed: the shared store, the platform and where the
 // program's files live. A window that needs another is handed that one.

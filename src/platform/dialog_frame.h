@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program's dialogs stand: the buttons their frame offers and their
 // place over the window they belong to.

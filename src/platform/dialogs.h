@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every question the program asks of a person goes through here: message
 // boxes, the input box, the common dialogs and running an own dialog

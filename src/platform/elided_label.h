@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line label that never hides part of its text unseen: given less
 // width than its text needs, it ends the text with "…" and shows the whole

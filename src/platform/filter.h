@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File-dialog filters are kept as the program writes them,
 // "Pliki CSV |*.csv|Wszystkie pliki|*.*"; Qt wants "Pliki CSV (*.csv);;...".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the display settings change in the main window: the grid's colours,
 // font and row height, and the window's width. The main window answers; the

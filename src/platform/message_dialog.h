@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's message box: its text exactly as given, line for line (no
 // wrapping of its own), in a scrolling pane no larger than the screen allows,

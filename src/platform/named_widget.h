@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Controls are made with the name the documents give them, as their object
 // name: the tests find them by it.

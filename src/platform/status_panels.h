@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar of fixed-width panels with texts, as the main and summary
 // windows use them; the bar's hint is its tool tip.

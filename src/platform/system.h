@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program asks of the operating system apart from dialogs: today's
 // date and its short form, the caption font, the program's version, the

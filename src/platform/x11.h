@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The X server's connection, for the few things Qt does not ask of it.
 

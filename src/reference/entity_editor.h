@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFPodmioty, "Zarządzanie bazą podmiotów": the list of the entity reference
 // file, the fields of one entity, the search by number, a new entity and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/entity_editor_command.h"
 
 #include "core/reference_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/entity_list.h"
 
 #include "core/station_file.h"

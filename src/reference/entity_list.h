@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entity list editor's rules without widgets: the fields of an entity
 // line and the line built from them, the counter, the searches, the places in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts the pages of the summary printout on a printer or into a PDF
 // document: every item drawn in Courier New at its place in layout units of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two pages of the summary printout as lists of text items placed in
 // layout units (2398 of them span the printable width). The print job only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TForm20, the summary window: per band the counted zones, zone points,
 // entities and band total, a totals row, and the award points. Always

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --chart end to end: the series as CSV, the pictures, and what is refused.
 #include "app/batch_fixture.h"
 #include "core/file_attributes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program folder with the sample reference files and a station data file
 // "stacja.csv" as New builds it, and a way to run a batch command there with

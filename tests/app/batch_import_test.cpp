@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --import end to end: the files it leaves equal what the import dialog's
 // run leaves on the same input, and nothing is written when it must not be.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --summary and --print-pdf end to end on a station data file.
 
 #include "app/batch_fixture.h"

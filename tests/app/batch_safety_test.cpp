@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --import where the station data file could be lost: a full disk, lines
 // ended by CR alone, another writer, inputs that are no regular files.
 #include "app/batch_fixture.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The batch commands of the real binary with no display at all: no DISPLAY,
 # no WAYLAND_DISPLAY and no QT_QPA_PLATFORM in the environment.
 source "$(dirname "$0")/../support/script_lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two batch imports into one station data file at once, again and again:
 # the lock keeps their read–change–writes apart, so neither import is lost.
 source "$(dirname "$0")/../support/script_lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a batch import leaves behind for the user to trust it: nothing
 // rewritten when nothing changed, a copy of what it replaced and the way back
 // to it, and a LoTW report never taken for paper cards.

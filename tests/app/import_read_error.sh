@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An ADIF file that fails to read part way (an input/output error injected
 # by strace) ends --import, and every file stays as it was: the station data
 # file, and the error list of the previous run, with nothing left beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window and the help command.
 #include "appearance/about_window.h"
 #include "mainwindow/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour, font and row height commands of the main window.
 #include "appearance/row_height_dialog.h"
 #include "core/profile_file.h"

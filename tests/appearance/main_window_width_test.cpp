@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's width rule, the width correction dialog and the column
 // drag that refits the window.
 #include "appearance/width_correction_dialog.h"

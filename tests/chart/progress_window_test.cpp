@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window as the menu opens it: it follows the station while
 // open and saves what it shows.
 #include "chart/chart_export.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's writes on a full disk, on paths that name no regular file,
 // and with another copy of the program writing the same file.
 #include "core/file_attributes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reconciliation.h"
 #include "core/station_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/file_error.h"
 #include "core/text.h"
 #include "core/text_file.h"

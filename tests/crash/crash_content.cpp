@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "crash/crash_content.h"
 
 #include "core/award_tables.h"

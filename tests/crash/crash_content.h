@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contents the crash tests save again and again: every version differs
 // in every line, so a file mixed from two versions or cut short is never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves killed at random moments: the station data file and the entity
 // reference file are always whole, either as they were or as the save wrote
 // them, and the backup chain of the entity reference file goes on as the

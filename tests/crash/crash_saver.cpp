@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a file again and again with the program's own save functions until
 // it is killed; the crash tests kill it at random moments.
 //

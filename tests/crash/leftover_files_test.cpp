@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a save killed at the wrong moment leaves beside its file: QSaveFile
 // names its new file "<target>.XXXXXX" for the moment before the rename,
 // and a temporary file may keep the name "qt_temp.XXXXXX" where the file

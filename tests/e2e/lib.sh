@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the end-to-end scenarios: a private X display, a program folder
 # of its own (the executable with its files beside it) and xdotool.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without the entity reference file the program says where it looked and ends.
 source "$(dirname "$0")/lib.sh"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A settings file naming a station data file: the file is loaded at start,
 # and closing writes the settings back with the same file and callsign.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program starts from its folder, shows its main window, and closing it
 # through the "Plik" menu writes the settings file beside the executable.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The typical road, as a user drives the real program under Xvfb: start
 with no settings, New with a callsign, one entity entered on 20 m through the
 data entry dialog, an ADIF import, the view "Strefy 80M", Save as, close.

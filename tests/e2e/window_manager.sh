@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What only a real X server and a window manager show: a click that
 # activates the main window acts on the row under the pointer (without a
 # window manager the press arrives before the activation, with one just

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program with a new station, and the steps the editing tests share:
 // finding an entity's grid and table rows, opening the data entry dialog on

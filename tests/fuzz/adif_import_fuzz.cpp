@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An ADIF file imported into a station that already holds confirmations.
 
 #include "core/text.h"

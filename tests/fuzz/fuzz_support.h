@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: a scratch folder for targets that read through a path,
 // fixed stations built from the delivered reference files, and the check

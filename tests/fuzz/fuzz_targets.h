@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fuzz targets: each takes arbitrary bytes as the content of one file the
 // program reads, runs them through the reading code and what the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two reference files beside the executable, read by every reader the
 // program has for them and used as the program uses what they give.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every file of a target's corpus through its entry, without
 // fuzzing, so that an input that once crashed keeps being tried. Also checks
 // that the in-memory line cutting the targets use matches the file readers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file read at start-up, then written at close into the same
 // file (which keeps its other lines) and read again at the next start.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A station data file opened: loaded into the tables, checked against the
 // entity list, missing entities added and differing ones updated, then shown
 // and saved.

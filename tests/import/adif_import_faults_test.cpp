@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Malformed records and failing files: the import never reads past a
 // record's text, never writes a half-read value into the tables, and an
 // input/output error stops the run without losing what it applied.

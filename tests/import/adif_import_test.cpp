@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/adif_import.h"
 
 #include "core/file_error.h"

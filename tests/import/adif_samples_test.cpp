@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real ADIF files written by other programs (see tests/data/adif-samples).
 // The expected counts were worked out separately with a length-counted ADIF
 // reader; the logs are one US station's, so most contacts share entity 291.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoilt ADIF files imported through the import dialog as a user would: the
 // run ends with the program's own message, takes what it can place without
 // hanging, and the station data file saved afterwards is sound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counts an import run keeps as it goes equal a count made here, record
 // by record, of a log that holds every way a record can miss its slot.
 

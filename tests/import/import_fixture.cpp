@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/import_fixture.h"
 
 #include "import/error_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Award tables with a few entities and all 40 zones in a fresh folder, and
 // builders for ADIF text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Import danych" command and its dialog, driven through the whole
 // program with scripted dialogs.
 

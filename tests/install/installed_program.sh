@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program: installed into a prefix whose bin and share are
 # read-only, run by an unprivileged user (nobody, when started as root) with a
 # fresh home. Start, New with a callsign, "Zapisz jako" into the home, close:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: lintian finds no error and no warning; its dependencies
 # come from the libraries the program links; it holds the installed tree
 # under /usr with the copyright, the changelog and the compressed manual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry and the software centres' metadata pass their validators
 # with nothing to say: no override, no warning, not even an info.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the LoTW sync that need no server: the query, what counts as
 // a whole report, its date, and which password files are refused.
 

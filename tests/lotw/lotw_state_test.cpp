@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's LoTW state: one sync date per station data file, never moved
 // back, and the newest reports kept.
 

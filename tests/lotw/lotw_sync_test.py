@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """--lotw-sync of the real binary against a local HTTPS server with a test
 certificate made here: what reaches the server, what is saved, and that every
 failure leaves the station data file, the error list and the sync date as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A spoilt settings file met at start-up (the main window's read and the
 // summary window's section), by the submission and by the close write: the
 // program starts with what it can read, and neither the settings nor the

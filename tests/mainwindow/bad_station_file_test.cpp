@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoilt station data files, loaded by Open and at start-up as a user would:
 // the program loads what it can without hanging, and a save afterwards
 // writes a file that reads back to the same tables.

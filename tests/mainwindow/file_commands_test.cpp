@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open, Save, Save as and Ctrl+S of the main window.
 #include "mainwindow/main_window.h"
 

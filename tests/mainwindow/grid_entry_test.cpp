@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid following one slot the station changed: its row, its cache entry
 // and its counters, without a refill.
 #include "mainwindow/entity_grid.h"

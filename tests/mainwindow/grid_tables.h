@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builders of award tables for the grid tests: entities by their reference
 // fields and band slots by their four values.

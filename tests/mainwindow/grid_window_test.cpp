@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entity grid as the main window drives it: header clicks, views and
 // their menu items, the keys, and the search dialog.
 #include "mainwindow/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven through its handlers: start-up, the band/zone
 // selector, closing and the command-line parameter.
 #include "mainwindow/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt message box with the texts a damaged file can bring into a question.
 #include "platform/message_dialog.h"
 #include "platform/qt_dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spoilt entity and zone reference files met by New, by the reconciliation
 // of Open, by the entity list editor and by the printout's line count: the
 // program takes what it can without hanging, and nothing of the files can

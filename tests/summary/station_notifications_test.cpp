@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows follow the station document by themselves: a change made
 // through it reaches the summary window and the main window without any
 // window calling another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/bad_input.h"
 
 #include "core/station_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Spoilt files: valid content broken in the ways a file on disk can be, and
 // the checks that what the program keeps and writes afterwards is sound.

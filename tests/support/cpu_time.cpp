@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/cpu_time.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How work grows, measured in the processor time of the calling thread: time
 // the thread waits for a busy processor is not counted, so two sizes' times

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tests fail on time only to catch a hang. Speed is the benchmarks' business:
 // a busy machine runs anything several times slower than an idle one, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window keeps its controls to itself; tests find them by the
 // object name the documents give them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The start the test scripts share, sourced first: strict mode, a fresh work
 # folder that goes at the end, fail() showing what the program wrote there
 # (out, err, err-*), and the builders the batch scripts use.

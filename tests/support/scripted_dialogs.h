@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialogs that answer from a queue of expectations and fail the test on any
 // question it was not told to expect. Every message is also recorded.

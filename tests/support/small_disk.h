@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file system of its own, a few hundred kilobytes of tmpfs, to see what a
 // full disk does to the program's writes. Mounting takes root (as CI runs);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh temporary folder per test, standing for the executable's folder,
 // with builders for the program's files in windows-1250 with CR LF.

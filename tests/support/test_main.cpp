@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests run headless: widgets are built on the offscreen platform.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program built headless in a fresh folder with scripted dialogs
 // and a scripted system: the way window tests drive the handlers.

@@ -1,0 +1,45 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks that every source file under ROOT's FOLDERS ("|" separated; "." is
+# the root itself, not descended) names its licence in its first two lines.
+# Test inputs and delivered data are not sources and are left out, as are
+# the paths the regular expression EXCLUDE matches, if given.
+# Run as: cmake -DROOT=... -DFOLDERS=... [-DEXCLUDE=...] -P check_licence_lines.cmake
+set(licence_line "SPDX-License-Identifier: GPL-3.0-or-later")
+set(patterns *.cpp *.h *.sh *.py *.cmake CMakeLists.txt)
+string(REPLACE "|" ";" folders "${FOLDERS}")
+
+set(sources "")
+foreach(folder IN LISTS folders)
+    set(globs "")
+    foreach(pattern IN LISTS patterns)
+        list(APPEND globs ${ROOT}/${folder}/${pattern})
+    endforeach()
+    if(folder STREQUAL ".")
+        file(GLOB found ${globs})
+    else()
+        file(GLOB_RECURSE found ${globs})
+        if(EXISTS ${ROOT}/${folder}/run)
+            list(APPEND found ${ROOT}/${folder}/run)
+        endif()
+    endif()
+    list(APPEND sources ${found})
+endforeach()
+list(FILTER sources EXCLUDE REGEX "/tests/(fuzz/corpus|data)/|/scripts/reference-sources/|/__pycache__/")
+if(EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "${EXCLUDE}")
+endif()
+
+set(faults "")
+foreach(source IN LISTS sources)
+    file(STRINGS ${source} head LIMIT_COUNT 2)
+    string(FIND "${head}" "${licence_line}" at)
+    if(at EQUAL -1)
+        file(RELATIVE_PATH shown ${ROOT} ${source})
+        string(APPEND faults "\n  ${shown}")
+    endif()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Without the line \"${licence_line}\" at the top:${faults}")
+endif()
+list(LENGTH sources checked)
+message(STATUS "${checked} source files name their licence")

@@ -1,0 +1,3 @@
+#!/usr/bin/env bash
+# A script that does not name its licence.
+echo
