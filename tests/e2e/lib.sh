@@ -19,6 +19,16 @@ export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data"
 # against a hang, since a busy machine may take long for anything.
 GUARD_TENTHS=600
 
+# Runs the command given every tenth of a second until it succeeds, at most
+# GUARD_TENTHS times; false when the guard ran out first.
+poll() {
+    for _ in $(seq "$GUARD_TENTHS"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # A display of our own: another server (a developer's, another test's) may
 # hold any number, so a free one is tried until a server answers on it.
 XVFB_PID=""
@@ -29,7 +39,7 @@ for _ in $(seq 20); do
     Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$number"
-    for _ in $(seq "$GUARD_TENTHS"); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
+    poll xdpyinfo >/dev/null 2>&1 && break
     kill "$XVFB_PID" 2>/dev/null || true
 done
 xdpyinfo >/dev/null 2>&1 || { echo "no X display could be started" >&2; exit 1; }
@@ -53,34 +63,36 @@ start_program() {
     APP_PID=$!
 }
 
+# The id of the first window whose title matches the pattern; false for none.
+first_window() {
+    xdotool search --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+
+no_window() {
+    [ -z "$(xdotool search --name "$1" 2>/dev/null)" ]
+}
+
+has_focus() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
 # Waits for a window whose title matches the pattern; prints its id.
 wait_window() {
-    local id=""
-    for _ in $(seq "$GUARD_TENTHS"); do
-        id=$(xdotool search --name "$1" 2>/dev/null | head -n 1) || true
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
+    poll first_window "$1" && return 0
     echo "no window matching '$1'" >&2
     return 1
 }
 
 # Waits until no window's title matches the pattern any more.
 wait_gone() {
-    for _ in $(seq "$GUARD_TENTHS"); do
-        [ -z "$(xdotool search --name "$1" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
+    poll no_window "$1" && return 0
     echo "a window matching '$1' stayed" >&2
     return 1
 }
 
 # Waits until the keyboard's focus is on the window given.
 wait_focus() {
-    for _ in $(seq "$GUARD_TENTHS"); do
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
-        sleep 0.1
-    done
+    poll has_focus "$1" && return 0
     local focus
     focus=$(xdotool getwindowfocus 2>/dev/null) || true
     echo "the focus did not reach window $1 but stayed on $focus ($(xdotool getwindowname "$focus" 2>/dev/null))" >&2
@@ -92,34 +104,41 @@ shown_windows() {
     xdotool search --onlyvisible --classname zefirant 2>/dev/null | wc -l
 }
 
+more_windows_than() {
+    [ "$(shown_windows)" -gt "$1" ]
+}
+
 # Clicks at the point given and waits until the menu it opens is shown.
 open_menu_at() {
     local before
     before=$(shown_windows)
     xdotool mousemove "$1" "$2" click 1
-    for _ in $(seq "$GUARD_TENTHS"); do
-        [ "$(shown_windows)" -gt "$before" ] && return 0
-        sleep 0.1
-    done
+    poll more_windows_than "$before" && return 0
     echo "no menu opened at $1,$2" >&2
     return 1
+}
+
+program_ended() {
+    ! kill -0 "$APP_PID" 2>/dev/null
 }
 
 # Waits for the program to end with the exit status given (0 unless told),
 # at most the tenths of a second given; a crash at the end is a failure too.
 wait_exit() {
     local expected="${2:-0}" status=0
-    for _ in $(seq "${1:-$GUARD_TENTHS}"); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            wait "$APP_PID" || status=$?
-            APP_PID=""
-            [ "$status" -eq "$expected" ] || fail "exit status $status, expected $expected"
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "program did not end" >&2
-    return 1
+    # poll reads the guard of its caller's scope: here, the one given.
+    local GUARD_TENTHS="${1:-$GUARD_TENTHS}"
+    if ! poll program_ended; then
+        echo "program did not end" >&2
+        return 1
+    fi
+    wait "$APP_PID" || status=$?
+    APP_PID=""
+    [ "$status" -eq "$expected" ] || fail "exit status $status, expected $expected"
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # A window manager of its own (skips the scenario when none is installed),
@@ -128,11 +147,7 @@ start_window_manager() {
     command -v openbox >/dev/null || exit 77
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
-    for _ in $(seq "$GUARD_TENTHS"); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
-    done
-    fail "no window manager"
+    poll window_manager_running || fail "no window manager"
 }
 
 # X and Y := where the window's own area starts on the screen, beneath any

@@ -71,7 +71,7 @@ enter_call_by_double_click() {
         wait_focus "$main" || fail "the main window did not become active again"
     fi
     xdotool key ctrl+s
-    for _ in $(seq "$GUARD_TENTHS"); do grep -q ";$call;" "$STATION" && break; sleep 0.1; done
+    poll grep -q ";$call;" "$STATION" || true
     local row
     row=$(grep -n ";$call;" "$STATION" | cut -d: -f1) || fail "$call was not saved"
     # Line 1 is the header; the first screenful of rows ends far before 20.
@@ -81,6 +81,11 @@ enter_call_by_double_click() {
 
 start_program
 enter_call_by_double_click SP9BARE quick
+
+# The states xprop saw show the window normal again after it was iconified.
+normal_after_iconic() {
+    sed -n '/Iconic/,$p' "$1" | grep -q 'window state: Normal'
+}
 
 start_window_manager
 for run in 1 2 3; do
@@ -92,14 +97,11 @@ for run in 1 2 3; do
         # Every state the window passes through, from its present one on.
         xprop -spy -id "$summary" WM_STATE >"$WORK/states" 2>&1 &
         spy=$!
-        for _ in $(seq "$GUARD_TENTHS"); do grep -q 'window state' "$WORK/states" && break; sleep 0.1; done
+        poll grep -q 'window state' "$WORK/states" || true
         xdotool windowminimize "$summary"
-        for _ in $(seq "$GUARD_TENTHS"); do
-            sed -n '/Iconic/,$p' "$WORK/states" | grep -q 'window state: Normal' && break
-            sleep 0.1
-        done
+        poll normal_after_iconic "$WORK/states" || true
         kill "$spy"
-        sed -n '/Iconic/,$p' "$WORK/states" | grep -q 'window state: Normal' ||
+        normal_after_iconic "$WORK/states" ||
             fail "the summary window stayed iconified: $(tr -d '\t' <"$WORK/states")"
         # Asked for a frame without buttons: functions and decorations given.
         xprop -id "$summary" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x6, 0xe,' ||
