@@ -24,8 +24,7 @@ int chartInto(const CommandLine& command, const BatchEnvironment& env, std::ostr
     const QByteArray bytes = chartFileBytes({series, command.summaryMode, env.date},
                                             *chartFileKind(command.chartPath), command.chartPath);
     // A failed write leaves an older file whole.
-    replaceFile(command.chartPath,
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    replaceFile(command.chartPath, bytes);
     put(out, QStringLiteral("Wykres zapisano w pliku %1.\n").arg(command.chartPath));
     return kExitSuccess;
 }

@@ -55,8 +55,7 @@ int printInto(const CommandLine& command, const BatchEnvironment& env, std::ostr
         {printoutPageOne(tables, header), printoutPageTwo(tables, header, entityFileLines)},
         command.pdfPath);
     // A failed write leaves an older PDF whole.
-    replaceFile(command.pdfPath,
-                std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    replaceFile(command.pdfPath, pdf);
     put(out, QStringLiteral("Wydruk zestawienia zapisano w pliku %1.\n").arg(command.pdfPath));
     return kExitSuccess;
 }

@@ -160,7 +160,7 @@ void ProgressWindow::save(const QString& proposedPath) {
     for (int l = 0; l < kChartLines; ++l)
         picture.visible[static_cast<std::size_t>(l)] = chart_->lineVisible(l);
     const QByteArray bytes = chartFileBytes(picture, *kind, path);
-    replaceFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    replaceFile(path, bytes);
 }
 
 } // namespace zef

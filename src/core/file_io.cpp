@@ -218,6 +218,10 @@ void replaceFile(const QString& path, std::string_view bytes) {
     syncFolderOf(target);
 }
 
+void replaceFile(const QString& path, const QByteArray& bytes) {
+    replaceFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
 bool createFile(const QString& path, std::string_view bytes, mode_t mode) {
     const QByteArray target = encoded(path);
     struct stat st {};

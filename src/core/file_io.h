@@ -6,6 +6,7 @@
 // regular files are read or written: a pipe or a device would block or never
 // end, and a save must never replace one. Every function throws FileError.
 
+#include <QByteArray>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -42,6 +43,7 @@ std::string readFileBytes(const QString& path);
 // `bytes`, keeping its permissions. The new content is written whole and on
 // the disk before it takes the name; until then the old file stays as it was.
 void replaceFile(const QString& path, std::string_view bytes);
+void replaceFile(const QString& path, const QByteArray& bytes);
 
 // Creates `path` holding `bytes` with the permission bits `mode`, written
 // whole before it takes the name; false, writing nothing, when `path` exists.

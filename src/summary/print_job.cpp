@@ -115,8 +115,7 @@ void PrintoutJob::finish() {
         return;
     written_ = true;
     const QByteArray& bytes = document_.data();
-    replaceFile(printer_.outputFileName(),
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    replaceFile(printer_.outputFileName(), bytes);
 }
 
 } // namespace zef

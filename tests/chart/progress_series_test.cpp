@@ -8,9 +8,6 @@
 namespace zef {
 namespace {
 
-using test::referenceLine;
-using test::zoneFileLine;
-
 void work(Row& row, int band, const std::string& call, const std::string& date,
           const std::string& verified = {}) {
     row[callSlot(band)] = call;
@@ -22,12 +19,7 @@ void work(Row& row, int band, const std::string& call, const std::string& date,
 // before its QSO, one without a call, an unreadable verification date, a
 // deleted entity, and band slots in a row without a reference line.
 AwardTables mixedStation() {
-    AwardTables t;
-    t.entities[1][0] = referenceLine(246, false, "1A0", "Military Order of Malta");
-    t.entities[2][0] = referenceLine(2, true, "1B", "Abu Ail Is.");
-    t.entities[3][0] = referenceLine(269, false, "SP", "Poland");
-    for (int z = 1; z <= kZoneRows; ++z)
-        t.zones[z][0] = zoneFileLine(z, "P");
+    AwardTables t = test::threeEntitiesAndAllZones();
     work(t.entities[1], 0, "W1AW", "2001-03-10", "2003-06-01");
     work(t.entities[1], 2, "W1AW", "2001-03-10");
     work(t.entities[1], 4, "W1AW", "", "2004-01-01");            // no QSO date

@@ -9,22 +9,10 @@ namespace zef {
 namespace {
 
 using test::referenceLine;
-using test::zoneFileLine;
 
 constexpr int k80 = 0;
 constexpr int k20 = 2;
 constexpr int k10 = 4;
-
-// Entity rows 1..3 and all 40 zones occupied, no band slot filled.
-AwardTables loadedTables() {
-    AwardTables t;
-    t.entities[1][0] = referenceLine(246, false, "1A0", "Military Order of Malta");
-    t.entities[2][0] = referenceLine(2, true, "1B", "Abu Ail Is.");
-    t.entities[3][0] = referenceLine(269, false, "SP", "Poland");
-    for (int z = 1; z <= kZoneRows; ++z)
-        t.zones[z][0] = zoneFileLine(z, "P");
-    return t;
-}
 
 void work(Row& row, int band, const std::string& call, const std::string& verified = {}) {
     row[callSlot(band)] = call;
@@ -59,7 +47,7 @@ TEST(SummaryCounts, BeforeTheFirstRefreshOnlyTheFixedTextsStand) {
 }
 
 TEST(SummaryCounts, OneEntityOn20mThroughVerification) {
-    AwardTables t = loadedTables();
+    AwardTables t = test::threeEntitiesAndAllZones();
     work(t.entities[3], k20, "SP5ZZ");
 
     SummaryCounts all = summaryCounts(t, SummaryMode::AllConfirmed);
@@ -90,7 +78,7 @@ TEST(SummaryCounts, OneEntityOn20mThroughVerification) {
 }
 
 TEST(SummaryCounts, ZoneOn80mGivesFifteen) {
-    AwardTables t = loadedTables();
+    AwardTables t = test::threeEntitiesAndAllZones();
     work(t.zones[14], k80, "DL1AA");
     const SummaryCounts c = summaryCounts(t, SummaryMode::AllConfirmed);
     EXPECT_EQ(c.bands[k80].zones, 1);
@@ -102,7 +90,7 @@ TEST(SummaryCounts, ZoneOn80mGivesFifteen) {
 }
 
 TEST(SummaryCounts, VerificationDateWithoutCallCountsAsVerifiedOnly) {
-    AwardTables t = loadedTables();
+    AwardTables t = test::threeEntitiesAndAllZones();
     work(t.entities[1], k10, "", "2021-03-03");
     work(t.zones[40], k10, "", "2021-03-03");
     const AwardPoints p = awardPoints(t);
@@ -114,7 +102,7 @@ TEST(SummaryCounts, VerificationDateWithoutCallCountsAsVerifiedOnly) {
 }
 
 TEST(SummaryCounts, EmptyReferenceLineCountsNowhereButEmptyZoneLinesDo) {
-    AwardTables t = loadedTables();
+    AwardTables t = test::threeEntitiesAndAllZones();
     work(t.entities[4], k20, "SP5ZZ");               // beyond the last reference line
     work(t.entities[0], k20, "SP5ZZ", "2020-01-01"); // the scratch row
     t.zones[39][0].clear();

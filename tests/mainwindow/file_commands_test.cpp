@@ -28,6 +28,15 @@ void expectSaved(TestProgram& app) {
     app.dialogs.expectMessage(QStringLiteral("Informacja"), kSaved);
 }
 
+// "Zapisz jako" into the test folder's `name`; returns the path saved to.
+QString saveAs(TestProgram& app, const QString& name) {
+    const QString path = app.folder.path(name);
+    app.dialogs.expectSave(path);
+    expectSaved(app);
+    app.main().Zapiszjako1Click();
+    return path;
+}
+
 QString readOnlyQuestion(const QString& path) {
     return QStringLiteral("Plik ") + path +
            QStringLiteral(" przeznaczony jest \ntylko  do  odczytu  (Read Only)!\n\nCzy zapisać "
@@ -82,10 +91,7 @@ TEST(FileCommands, DeclinedOverwriteKeepsThePreviousPath) {
 TEST(FileCommands, SaveOnAReadOnlyFile) {
     TestProgram app;
     app.startWithNewStation();
-    const QString path = app.folder.path(QStringLiteral("stacja.csv"));
-    app.dialogs.expectSave(path);
-    expectSaved(app);
-    app.main().Zapiszjako1Click();
+    const QString path = saveAs(app, QStringLiteral("stacja.csv"));
     setReadOnly(path);
 
     // No: Save as opens with the same name.
@@ -282,10 +288,7 @@ TEST(FileCommands, SaveThenOpenGivesTheSameTables) {
     app.startWithNewStation();
     app.tables().entities[2][callSlot(4)] = "W2XX";
     app.tables().zones[5][verificationSlot(0)] = "2025-01-01";
-    const QString path = app.folder.path(QStringLiteral("r.csv"));
-    app.dialogs.expectSave(path);
-    expectSaved(app);
-    app.main().Zapiszjako1Click();
+    const QString path = saveAs(app, QStringLiteral("r.csv"));
     const AwardTables saved = app.tables();
     app.tables().clear();
     app.dialogs.expectOpen(path);
@@ -299,10 +302,7 @@ TEST(FileCommands, SaveThenOpenGivesTheSameTables) {
 TEST(FileCommands, SaveAsksBeforeOverwritingAChangeMadeByAnotherProgram) {
     TestProgram app;
     app.startWithNewStation();
-    const QString path = app.folder.path(QStringLiteral("r.csv"));
-    app.dialogs.expectSave(path);
-    expectSaved(app);
-    app.main().Zapiszjako1Click();
+    const QString path = saveAs(app, QStringLiteral("r.csv"));
     const std::string imported = app.folder.readBytes(QStringLiteral("r.csv")) + "x";
     app.folder.writeBytes(QStringLiteral("r.csv"), imported);
 
@@ -327,10 +327,7 @@ TEST(FileCommands, SaveAsksBeforeOverwritingAChangeMadeByAnotherProgram) {
 TEST(FileCommands, SaveRefusesAFieldWithALineEnd) {
     TestProgram app;
     app.startWithNewStation();
-    const QString path = app.folder.path(QStringLiteral("c.csv"));
-    app.dialogs.expectSave(path);
-    expectSaved(app);
-    app.main().Zapiszjako1Click();
+    const QString path = saveAs(app, QStringLiteral("c.csv"));
     const std::string before = app.folder.readBytes(QStringLiteral("c.csv"));
 
     app.tables().entities[1][callSlot(0)] = "SP1\rAB";

@@ -78,6 +78,16 @@ std::string zoneFileLine(int zone, const std::string& prefixes) {
     return "     |" + padRight(std::to_string(zone), 5) + "|" + prefixes;
 }
 
+AwardTables threeEntitiesAndAllZones() {
+    AwardTables t;
+    t.entities[1][0] = referenceLine(246, false, "1A0", "Military Order of Malta");
+    t.entities[2][0] = referenceLine(2, true, "1B", "Abu Ail Is.");
+    t.entities[3][0] = referenceLine(269, false, "SP", "Poland");
+    for (int z = 1; z <= kZoneRows; ++z)
+        t.zones[z][0] = zoneFileLine(z, "P");
+    return t;
+}
+
 std::vector<std::string> sampleEntityFileLines() {
     return {
         entityFileLine(246, false, "1A0", "Military Order of Malta"),

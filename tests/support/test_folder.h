@@ -3,6 +3,8 @@
 // A fresh temporary folder per test, standing for the executable's folder,
 // with builders for the program's files in windows-1250 with CR LF.
 
+#include "core/award_tables.h"
+
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
@@ -40,6 +42,10 @@ std::string referenceLine(int number, bool deleted, const std::string& prefix,
                           const std::string& name);
 // Zone line of the zone reference file for zone n.
 std::string zoneFileLine(int zone, const std::string& prefixes);
+
+// Tables with entity rows 1..3 (Malta, the deleted Abu Ail, Poland) and all
+// 40 zones occupied, no band slot filled.
+AwardTables threeEntitiesAndAllZones();
 
 // The entity lines written by writeReferenceFiles, in file order.
 std::vector<std::string> sampleEntityFileLines();
