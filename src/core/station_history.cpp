@@ -91,8 +91,7 @@ void StationHistory::writeIndex(const std::vector<HistoryEntry>& entries) const 
     QJsonArray array;
     for (const HistoryEntry& entry : entries)
         array.append(toJson(entry));
-    replaceFile(folder_ + u'/' + kIndexName,
-                QJsonDocument(array).toJson(QJsonDocument::Indented).toStdString());
+    replaceFile(folder_ + u'/' + kIndexName, QJsonDocument(array).toJson(QJsonDocument::Indented));
 }
 
 StationHistory stationHistory(const ProgramFiles& files, const QString& stationPath) {
